@@ -1,0 +1,196 @@
+#include "generator.h"
+
+#include <utility>
+
+#include "abilities.h"
+#include "armour.h"
+#include "hitpoints.h"
+#include "names.h"
+#include "nonweapons.h"
+#include "spells.h"
+#include "thiefskills.h"
+#include "weapons.h"
+
+namespace tavrel {
+
+namespace {
+
+template <std::size_t N>
+std::string_view captionOr(const std::array<std::string_view, N>& captions, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < N ? captions[index] : std::string_view{};
+}
+
+int drawLevel(int levelRange, Random& random) {
+    const int base = levelRange == 1 ? 6 : levelRange == 2 ? 11 : 1;
+    return random.randomBelow(5) + base;
+}
+
+}  // namespace
+
+std::string levelLineFor(int level, int classCount) {
+    const std::string number = std::to_string(level);
+    std::string line = "Level: " + number;
+    if (classCount > 1) {
+        line += "/" + number;
+    }
+    if (classCount > 2) {
+        line += "/" + number;
+    }
+    return line;
+}
+
+std::string classLineFor(const CharacterOptions& o) {
+    std::string line = "Class: ";
+    const std::pair<bool, const char*> classes[] = {
+        {o.fighter, "Fighter"}, {o.ranger, "Ranger"}, {o.paladin, "Paladin"},
+        {o.druid, "Druid"},     {o.cleric, "Cleric"}, {o.thief, "Thief"},
+        {o.bard, "Bard"},       {o.mage, "Mage"}};
+    for (const auto& [set, caption] : classes) {
+        if (set) {
+            line += caption;
+            line += ' ';
+        }
+    }
+    if (const auto school = specialistSchool(o)) {
+        line += kSchoolCaptions[*school];
+    }
+    return line;
+}
+
+void Generator::FormShow(const CharacterOptions& options) {
+    m_options = options;
+    Character& c = m_character;
+
+    c.alignmentLine = "Alignment: ";
+    c.alignmentLine += captionOr(kLawChaosCaptions, options.lawChaos);
+    c.alignmentLine += ' ';
+    c.alignmentLine += captionOr(kGoodEvilCaptions, options.goodEvil);
+
+    m_state.specializeVisible = false;
+    c.nonWeaponSlotsUsed = 0;
+    c.nonWeaponSlots = 0;
+    c.weaponSlotsFilled = 0;
+    c.weaponSlots = 1;
+    c.weapons.clear();
+    c.nonWeapons.clear();
+
+    c.armourLine.clear();
+    c.wizardSpellsLine = "Wizard Spells: ";
+    c.priestSpellsLine = "Priest Spells: ";
+    c.specialLine.clear();
+    c.scrollLine.clear();
+    c.thiefLine = "No thief abilities";
+    c.hitPointsLine = "Hit Points";
+    c.hitPoints = 0;
+    c.armourClass = 0;
+
+    c.raceLine = "Race: ";
+    c.raceLine += captionOr(kRaceCaptions, options.race);
+    c.genderLine = options.gender == 1 ? "Gender: Female" : "Gender: Male";
+
+    drawName(options, c, m_random);
+
+    c.abilityFloor.fill(3);
+    c.racialAdjustment.fill(0);
+    c.classCount = 0;
+    c.hitDiceTotal = 0;
+    c.levelsRolled = 0;
+    c.conHitPointTotal = 0;
+    c.classLine = classLineFor(options);
+
+    applyRaceTable(options, c);
+    applyClassMinima(options, c);
+
+    m_state.revealInterval = 10;
+    c.revealTick = 0;
+    c.abilityScore.fill(0);
+    c.exceptionalStrength = -1;
+
+    c.level = toCounter(drawLevel(options.levelRange, m_random));
+
+    takeweapons(options, c, m_state);
+}
+
+void Generator::Timer1Timer() {
+    Character& c = m_character;
+    // A tick that arrives after the reveal has ended (a timer that failed to stop) only stops
+    // the timer: rolling again would corrupt a finished character.
+    if (c.revealTick >= c.level + 6) {
+        m_state.revealInterval = 0;
+        return;
+    }
+    const int t = c.revealTick;
+    if (t <= 5) {
+        rollAbility(t, m_options, c, m_random, m_clock);
+    }
+    if (t == 6) {
+        const bool exceptional = c.abilityScore[STR] == 18 && isWarrior(m_options);
+        c.exceptionalStrength = exceptional ? m_random.randomBelow(100) : -1;
+    }
+    if (t >= 6 && c.levelsRolled <= c.level) {
+        rollhp(m_options, c, m_random);
+        c.levelsRolled = toCounter(c.levelsRolled + 1);
+    }
+    c.revealTick = toCounter(t + 1);
+    c.levelLine = levelLineFor(c.level, c.classCount);
+    if (c.revealTick == c.level + 6) {
+        endReveal();
+    }
+}
+
+void Generator::endReveal() {
+    Character& c = m_character;
+    m_state.revealInterval = 0;
+    if (c.classCount > 0) {
+        c.hitPoints = totalHitPoints(c);
+        c.hitPointsLine += " " + std::to_string(c.hitPoints);
+    }
+    maxnonweapon(m_options, c);
+    if (m_options.bard) {
+        thiefabilities(m_options, c, "Bard");
+    }
+    if (m_options.ranger) {
+        thiefabilities(m_options, c, "ranger");
+    }
+    if (m_options.thief) {
+        thiefabilities(m_options, c, "thief");
+    }
+    setac(m_options, c, m_random);
+    wizspell(m_options, c);
+    prspell(m_options, c);
+    if (m_options.paladin) {
+        c.specialLine = "Lay on hands restores: " + std::to_string(2 * c.level) + "hp" +
+                        "     Can cure disease: " + std::to_string(c.level / 5 + 1) +
+                        " times/day";
+    }
+}
+
+void Generator::Timer2Timer() {
+    Character& c = m_character;
+    weaponStep(m_options, c, m_random);
+    nonWeaponStep(m_options, c, m_random);
+    const bool complete = c.weaponSlotsFilled == c.weaponSlots &&
+                          c.nonWeaponSlotsUsed == c.nonWeaponSlots && c.nonWeaponSlotsUsed >= 2;
+    if (complete) {
+        m_state.fillInterval = 0;
+        if (m_options.fighter && c.classCount == 1) {
+            drawSpecialization(c, m_random);
+        }
+    }
+}
+
+void Generator::newName() { drawName(m_options, m_character, m_random); }
+
+void Generator::addWeapon(std::string text) { tavrel::addWeapon(m_character, std::move(text)); }
+void Generator::removeWeapon(int row) { tavrel::removeWeapon(m_character, row); }
+void Generator::clearWeapons() { tavrel::clearWeapons(m_character); }
+void Generator::specializeIn(int warriorListIndex) {
+    tavrel::specializeIn(m_character, warriorListIndex);
+}
+void Generator::addNonWeapons(const std::array<std::string_view, 5>& choices) {
+    tavrel::addNonWeapons(m_character, choices);
+}
+void Generator::deleteNonWeapon(int row) { tavrel::deleteNonWeapon(m_character, row); }
+void Generator::clearNonWeapons() { tavrel::clearNonWeapons(m_character); }
+
+}  // namespace tavrel
