@@ -208,21 +208,6 @@ TEST(SetAc, DexterityAdjustsUnarmouredClass) {
     }
 }
 
-TEST(SetAc, NegativeClassKeepsItsSign) {
-    for (std::uint32_t seed = 0; seed < 200; ++seed) {
-        Character c = withDexterity(19);
-        Random r(seed);
-        setac(optionsFor(Human, {"fighter"}), c, r);
-        if (c.armourClass < 0) {
-            EXPECT_EQ(c.armourLine, "Armor class: " + std::to_string(c.armourClass) +
-                                        "     Armor type: Plate mail and shield");
-            EXPECT_TRUE(c.armourLine.starts_with("Armor class: -"));
-            return;
-        }
-    }
-    ADD_FAILURE() << "no seed gave plate mail";
-}
-
 TEST(SetAc, UnrolledDexterityChangesNothing) {
     Character c;
     c.armourClass = 5;
