@@ -125,18 +125,6 @@ TEST(TakeWeapons, RestartsOnlyAStoppedFillAtFiveMilliseconds) {
     EXPECT_EQ(state.fillInterval, 10) << "a running fill keeps its pace";
 }
 
-TEST(TakeWeapons, FighterWithASecondClassGetsNoSpecialization) {
-    for (auto classes : {std::vector<std::string_view>{"fighter", "thief"},
-                         std::vector<std::string_view>{"fighter", "Abjurer"}}) {
-        const CharacterOptions o = optionsFor(Human, classes);
-        Character c = freshCharacter(o, 1);
-        DriverState state;
-        takeweapons(o, c, state);
-        EXPECT_FALSE(state.specializeVisible);
-        EXPECT_EQ(c.weaponSlots, 4);
-    }
-}
-
 // ---- The weapon step ---------------------------------------------------------------------------
 
 struct DrawCase {
@@ -190,6 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
         DrawCase{"thief_druid", {"thief", "druid"}, {WeaponList::Druid}},
         DrawCase{"mage_cleric", {"mage", "cleric"}, {WeaponList::Priest}},
         DrawCase{"bard_cleric", {"bard", "cleric"}, {WeaponList::Warrior, WeaponList::Priest}},
+        DrawCase{"thief_bard", {"thief", "bard"}, {WeaponList::Thief, WeaponList::Warrior}},
         DrawCase{"bard_fighter", {"bard", "fighter"}, {WeaponList::Warrior, WeaponList::Warrior}},
         DrawCase{"cleric_druid", {"cleric", "druid"}, {WeaponList::Druid, WeaponList::Priest}},
         DrawCase{"specialist", {"Necromancer"}, {WeaponList::Mage}}),
