@@ -90,9 +90,11 @@ struct WeaponDraws {
             lists[static_cast<std::size_t>(count++)] = list;
         }
     }
-    std::span<const WeaponList> view() const {
+    std::span<const WeaponList> view() const& {
         return std::span(lists).first(static_cast<std::size_t>(count));
     }
+    // A view of a temporary would dangle, for instance as the range of a for loop.
+    void view() const&& = delete;
 };
 
 WeaponDraws weaponDrawsFor(const CharacterOptions& o) {
@@ -177,7 +179,8 @@ void takeweapons(const CharacterOptions& o, Character& c, DriverState& state) {
 }
 
 void weaponStep(const CharacterOptions& o, Character& c, Random& random) {
-    for (const WeaponList list : weaponDrawsFor(o).view()) {
+    const WeaponDraws draws = weaponDrawsFor(o);
+    for (const WeaponList list : draws.view()) {
         // The slot test comes before every draw, so the fill never takes more than its slots.
         if (c.weaponSlotsFilled >= c.weaponSlots) {
             return;
