@@ -169,7 +169,7 @@ void Generator::Timer2Timer() {
     Character& c = m_character;
     weaponStep(m_options, c, m_random);
     nonWeaponStep(m_options, c, m_random);
-    const bool complete = c.weaponSlotsFilled == c.weaponSlots &&
+    const bool complete = weaponFillComplete(m_options, c) &&
                           c.nonWeaponSlotsUsed == c.nonWeaponSlots && c.nonWeaponSlotsUsed >= 2;
     if (complete) {
         m_state.fillInterval = 0;
