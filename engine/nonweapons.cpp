@@ -147,7 +147,9 @@ void drawFrom(NonWeaponGroup group, Character& c, Random& random) {
     const int position = random.randomBelow(named) + 1;
     const std::string_view entry = entries[static_cast<std::size_t>(position)];
     const int cost = nonWeaponCost(group, position);
-    if (!isNonWeaponListed(c, entry) && cost <= c.nonWeaponSlots - c.nonWeaponSlotsUsed) {
+    // The cheap slot test goes first: until the reveal has set the slots no draw can fit, and
+    // the list need not be searched.
+    if (cost <= c.nonWeaponSlots - c.nonWeaponSlotsUsed && !isNonWeaponListed(c, entry)) {
         appendEntry(c, entry);
         c.nonWeaponSlotsUsed = toCounter(c.nonWeaponSlotsUsed + cost);
     }
