@@ -94,16 +94,16 @@ TForm1::~TForm1() = default;
 void TForm1::createControls() {
     m_race = new RadioGroup(QStringLiteral("Race:"), itemsOf(tavrel::kRaceCaptions), this);
     m_race->setObjectName(QStringLiteral("RadioGroup1"));
-    m_race->setGeometry(8, 8, 96, 188);
+    m_race->setGeometry(8, 8, 92, 188);
 
     m_gender = new RadioGroup(QStringLiteral("Gender"), itemsOf(tavrel::kGenderCaptions), this);
     m_gender->setObjectName(QStringLiteral("GenderRadio"));
-    m_gender->setGeometry(110, 8, 98, 62);
+    m_gender->setGeometry(106, 8, 102, 62);
 
     m_levelRange =
         new RadioGroup(QStringLiteral("Level Range"), itemsOf(tavrel::kLevelRangeCaptions), this);
     m_levelRange->setObjectName(QStringLiteral("RadioGroup3"));
-    m_levelRange->setGeometry(110, 76, 98, 120);
+    m_levelRange->setGeometry(106, 76, 102, 120);
 
     m_classBox = new QGroupBox(QStringLiteral("Character Class"), this);
     m_classBox->setObjectName(QStringLiteral("ClassBox"));
