@@ -67,12 +67,8 @@ private slots:
                                              << "mailto:someone@example.org";
         QTest::newRow("http with nothing between") << utHttp << true << "example.org/tavrel"
                                                    << "http://example.org/tavrel";
-        QTest::newRow("https") << utHttps << true << "example.org"
-                               << "https://example.org";
         QTest::newRow("file") << utFile << true << "/tmp/sheet.htm"
                               << "file:///tmp/sheet.htm";
-        QTest::newRow("news") << utNews << true << "comp.games"
-                              << "news:comp.games";
         QTest::newRow("wais, the last scheme") << utWais << true << "x"
                                                << "wais:x";
         QTest::newRow("without the prefix the caption goes alone")
@@ -99,14 +95,6 @@ private slots:
         QVERIFY(request.parameters.isEmpty());
         QVERIFY(request.directory.isEmpty());
         QCOMPARE(request.showMode, kShowNoActivate);
-    }
-
-    void openLinkReportsARefusal() {
-        TASLink link(m_window.get(), m_recorder.opener());
-        link.setCaption(QStringLiteral("nobody@example.org"));
-        m_recorder.accept = false;
-        QVERIFY(!link.openLink());
-        QCOMPARE(m_recorder.requests.size(), 1u);
     }
 
     void longAddressesArriveWhole_data() {

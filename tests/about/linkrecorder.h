@@ -6,15 +6,14 @@
 
 namespace tavrel::test {
 
-// Stands in for the desktop: records every request and answers with `accept`.
+// Stands in for the desktop: records every request and accepts it.
 struct LinkRecorder {
     std::vector<ShellRequest> requests;
-    bool accept = true;
 
     LinkOpener opener() {
         return [this](const ShellRequest& request) {
             requests.push_back(request);
-            return accept;
+            return true;
         };
     }
 };

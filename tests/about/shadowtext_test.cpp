@@ -105,8 +105,6 @@ private slots:
         QTest::addColumn<TShadowPosition>("position");
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("flags");
-        QTest::newRow("no shadow") << spLeftTop << 0 << 0;
-        QTest::newRow("left top, 2") << spLeftTop << 2 << 0;
         QTest::newRow("left bottom, 5, centred") << spLeftBottom << 5 << int(Qt::AlignHCenter);
         QTest::newRow("right bottom, 1, wrapped") << spRightBottom << 1 << int(Qt::TextWordWrap);
         QTest::newRow("right top, 4, right") << spRightTop << 4 << int(Qt::AlignRight);
