@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "aboutwindow.h"
 #include "optionswindow.h"
 #include "placeholderwindows.h"
 
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
     // Created once, in this order; the first is the main window.
     TForm1 options;
     PlaceholderResults results(options);
-    PlaceholderAbout about;
+    tavrel::TForm3 about(&options);
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);
     QObject::connect(&options, &TForm1::closed, &app, &QApplication::quit);

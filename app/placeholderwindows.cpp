@@ -32,13 +32,3 @@ void PlaceholderResults::showEvent(QShowEvent* event) {
         QString::fromStdString(tavrel::classLineFor(o)) + QStringLiteral("\nRace: ") +
         QString::fromUtf8(tavrel::kRaceCaptions[static_cast<std::size_t>(o.race)].data()));
 }
-
-PlaceholderAbout::PlaceholderAbout() {
-    setWindowTitle(QStringLiteral("Tavrel Second Edition Character Generator -=About=-"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Tavrel Second Edition Character Generator"), this));
-    layout->addWidget(ok);
-}

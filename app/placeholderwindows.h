@@ -1,6 +1,6 @@
 #pragma once
 
-// Temporary stand-ins for the results and about windows, just enough to exercise "Generate!"
+// Temporary stand-ins for the results window, just enough to exercise "Generate!"
 // and "About" until the real windows replace them in main.cpp.
 
 #include <QDialog>
@@ -18,9 +18,4 @@ protected:
 private:
     TForm1& m_options;
     QLabel* m_summary;
-};
-
-class PlaceholderAbout : public QDialog {
-public:
-    PlaceholderAbout();
 };
