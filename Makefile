@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 .PHONY: run test deps configure build build-asan fuzz format clean
 
 # Fuzz targets and the seconds each one runs (make fuzz FUZZ_SECONDS=300 for a longer run).
-FUZZ_TARGETS := sheet_fuzz
+FUZZ_TARGETS := sheet_fuzz cli_fuzz eligibility_fuzz
 FUZZ_SECONDS ?= 20
 
 deps:
@@ -64,8 +64,12 @@ fuzz: deps
 	  corpus=build-fuzz/corpus/$$t
 	  mkdir -p "$$corpus"
 	  cp -n fuzz/corpus/$${t%_fuzz}/* "$$corpus"/ 2>/dev/null || true
+	  dict=()
+	  if [ -f fuzz/$${t%_fuzz}.dict ]; then dict=(-dict=fuzz/$${t%_fuzz}.dict); fi
 	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"
-	  build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 "$$corpus" 2>build-fuzz/$$t.log \
+	  build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/$$t- \
+	    "$${dict[@]}" "$$corpus" \
+	    2>build-fuzz/$$t.log \
 	    || { tail -n 40 build-fuzz/$$t.log; exit 1; }
 	  grep -E '^stat::number_of_executed_units' build-fuzz/$$t.log || true
 	done

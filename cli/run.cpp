@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <cstdio>
 #include <optional>
 #include <sstream>
 
@@ -54,6 +55,39 @@ constexpr const char* kHelp =
 struct Failure {
     std::string message;
 };
+
+// Writes the message as exactly one line. Messages quote the user's words, which may hold line
+// breaks or terminal control codes: those are shown as escapes (\n, \x1b, \u2028) instead, so
+// that the message stays one line and cannot move the cursor or recolour the terminal.
+void report(std::ostream& err, std::string_view message) {
+    std::string line;
+    char hex[8];
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        const auto c = static_cast<unsigned char>(message[i]);
+        const auto next = [&](std::size_t k) {
+            return i + k < message.size() ? static_cast<unsigned char>(message[i + k]) : 0u;
+        };
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if ((c < 0x20 && c != '\t') || c == 0x7f) {
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            line += hex;
+        } else if (c == 0xc2 && next(1) >= 0x80 && next(1) <= 0x9f) {
+            // U+0080..U+009F, the C1 controls, NEL among them.
+            std::snprintf(hex, sizeof hex, "\\u%04x", next(1));
+            line += hex;
+            i += 1;
+        } else if (c == 0xe2 && next(1) == 0x80 && (next(2) == 0xa8 || next(2) == 0xa9)) {
+            line += next(2) == 0xa8 ? "\\u2028" : "\\u2029";
+            i += 2;
+        } else {
+            line += static_cast<char>(c);
+        }
+    }
+    err << "tavrel-cli: " << line << '\n';
+}
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -219,7 +253,7 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         const TimeOfDayClock& clock) {
     if (args.empty()) {
-        err << "tavrel-cli: no command given (try tavrel-cli --help)\n";
+        report(err, "no command given (try tavrel-cli --help)");
         return kExitUsage;
     }
     const std::string& command = args.front();
@@ -232,7 +266,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     if (command != "generate" && command != "allowed") {
-        err << "tavrel-cli: unknown command '" << command << "' (try tavrel-cli --help)\n";
+        report(err, "unknown command '" + command + "' (try tavrel-cli --help)");
         return kExitUsage;
     }
 
@@ -274,11 +308,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         return generate(p, out, clock);
     } catch (const Failure& f) {
-        std::string line = f.message;
-        for (char& ch : line) {
-            if (ch == '\n' || ch == '\r') ch = ' ';
-        }
-        err << "tavrel-cli: " << line << '\n';
+        report(err, f.message);
         return kExitUsage;
     }
 }

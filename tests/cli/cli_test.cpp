@@ -236,6 +236,18 @@ TEST(Cli, BadInputGetsOneLineAndStatusTwo) {
               std::string::npos);
 }
 
+TEST(Cli, QuotedWordsCannotBreakTheMessageLine) {
+    // Words are echoed in the message; their line breaks and terminal codes come out escaped.
+    const Result command = cli({"gener\nate\x1b[2J"});
+    EXPECT_EQ(command.status, 2);
+    EXPECT_EQ(command.err,
+              "tavrel-cli: unknown command 'gener\\nate\\x1b[2J' (try tavrel-cli --help)\n");
+    const Result race = cli({"generate", "--class", "fighter", "--race", "elf\r\u2028\u0085x"});
+    EXPECT_EQ(race.status, 2);
+    ASSERT_EQ(lines(race.err).size(), 1u) << race.err;
+    EXPECT_NE(race.err.find("'elf\\r\\u2028\\u0085x'"), std::string::npos) << race.err;
+}
+
 TEST(Cli, HelpAndVersion) {
     const Result v = cli({"--version"});
     EXPECT_EQ(v.status, 0);
