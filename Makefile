@@ -3,10 +3,15 @@ SHELL := /bin/bash
 .ONESHELL:
 .SHELLFLAGS := -eu -o pipefail -c
 
-PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format
+PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format \
+            clang libclang-rt-14-dev
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build build-asan format clean
+.PHONY: run test deps configure build build-asan fuzz format clean
+
+# Fuzz targets and the seconds each one runs (make fuzz FUZZ_SECONDS=300 for a longer run).
+FUZZ_TARGETS := sheet_fuzz
+FUZZ_SECONDS ?= 20
 
 deps:
 	@missing=""
@@ -50,6 +55,20 @@ test: build
 	@ctest --preset default -j $(JOBS)
 	$(MAKE) --no-print-directory build-asan
 	ctest --preset asan -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	for t in $(FUZZ_TARGETS); do
+	  corpus=build-fuzz/corpus/$$t
+	  mkdir -p "$$corpus"
+	  cp -n fuzz/corpus/$${t%_fuzz}/* "$$corpus"/ 2>/dev/null || true
+	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"
+	  build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 "$$corpus" 2>build-fuzz/$$t.log \
+	    || { tail -n 40 build-fuzz/$$t.log; exit 1; }
+	  grep -E '^stat::number_of_executed_units' build-fuzz/$$t.log || true
+	done
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

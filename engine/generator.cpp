@@ -1,5 +1,6 @@
 #include "generator.h"
 
+#include <charconv>
 #include <utility>
 
 #include "abilities.h"
@@ -27,15 +28,29 @@ int drawLevel(int levelRange, Random& random) {
 
 }  // namespace
 
+namespace {
+
+// Writes the level line into `line` in place: the reveal rewrites it on every tick, so it
+// reuses the string's storage instead of building temporaries.
+void writeLevelLine(std::string& line, int level, int classCount) {
+    char buffer[32] = "Level: ";
+    char* at = buffer + 7;
+    char* const end = buffer + sizeof buffer;
+    const int numbers = classCount > 2 ? 3 : classCount > 1 ? 2 : 1;
+    for (int i = 0; i < numbers; ++i) {
+        if (i > 0) {
+            *at++ = '/';
+        }
+        at = std::to_chars(at, end, level).ptr;
+    }
+    line.assign(buffer, at);
+}
+
+}  // namespace
+
 std::string levelLineFor(int level, int classCount) {
-    const std::string number = std::to_string(level);
-    std::string line = "Level: " + number;
-    if (classCount > 1) {
-        line += "/" + number;
-    }
-    if (classCount > 2) {
-        line += "/" + number;
-    }
+    std::string line;
+    writeLevelLine(line, level, classCount);
     return line;
 }
 
@@ -132,7 +147,7 @@ void Generator::Timer1Timer() {
         c.levelsRolled = toCounter(c.levelsRolled + 1);
     }
     c.revealTick = toCounter(t + 1);
-    c.levelLine = levelLineFor(c.level, c.classCount);
+    writeLevelLine(c.levelLine, c.level, c.classCount);
     if (c.revealTick == c.level + 6) {
         endReveal();
     }
@@ -169,7 +184,7 @@ void Generator::Timer2Timer() {
     Character& c = m_character;
     weaponStep(m_options, c, m_random);
     nonWeaponStep(m_options, c, m_random);
-    const bool complete = c.weaponSlotsFilled == c.weaponSlots &&
+    const bool complete = weaponFillComplete(m_options, c) &&
                           c.nonWeaponSlotsUsed == c.nonWeaponSlots && c.nonWeaponSlotsUsed >= 2;
     if (complete) {
         m_state.fillInterval = 0;

@@ -29,6 +29,9 @@ TEST(VirtualSchedule, StepsAreTenMillisecondsAndTheRevealEndsOnTime) {
     EXPECT_EQ(start.time, 1000u);
     EXPECT_EQ(s.time(), 1000u + 10u * static_cast<std::uint32_t>(s.steps()));
     EXPECT_GE(s.steps(), s.character().level + 6);
+    EXPECT_TRUE(s.finished());
+    EXPECT_LT(s.steps(), 200) << "the fill completes soon after the reveal";
+    EXPECT_EQ(s.character().weaponSlotsFilled, s.character().weaponSlots);
     EXPECT_EQ(s.character().levelsRolled, s.character().level);
 }
 

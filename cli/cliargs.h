@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "characteroptions.h"
+#include "clock.h"
+
+namespace tavrel::cli {
+
+// Parsers for the command-line words; each returns nullopt for a word it does not accept.
+std::optional<int> parseRace(std::string_view word);
+// Alignment abbreviations LG .. CE (TN for N): {lawChaos, goodEvil}.
+std::optional<std::pair<int, int>> parseAlignment(std::string_view word);
+std::optional<int> parseGender(std::string_view word);
+std::optional<int> parseLevels(std::string_view word);
+std::optional<int> parseDice(std::string_view word);
+std::optional<std::uint32_t> parseTime(std::string_view text);  // HH:MM:SS[.mmm]
+std::optional<std::uint32_t> parseSeed(std::string_view text);   // 0 .. 4294967295
+std::optional<int> parseCount(std::string_view text, int maximum);
+
+// Applies a comma list of class words (a school name means a specialist of that school) to the
+// options. Returns an error text, or nullopt on success.
+std::optional<std::string> applyClassList(std::string_view list, CharacterOptions& options);
+
+// "HH:MM:SS.mmm" for milliseconds since midnight.
+std::string formatTime(std::uint32_t ms);
+
+// The class words of a set, in the order --class takes them ("fighter,mage").
+std::string classWords(const CharacterOptions& options);
+
+// Words for the alignment axes ("LG", "N", ...).
+std::string alignmentWord(int lawChaos, int goodEvil);
+
+inline constexpr std::string_view kRaceWords[] = {"elf",   "half-elf", "dwarf",
+                                                  "human", "gnome",    "halfling"};
+
+}  // namespace tavrel::cli

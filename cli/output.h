@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "character.h"
+#include "characteroptions.h"
+#include "schedule.h"
+
+namespace tavrel::cli {
+
+// The character as the results window lays it out, as plain UTF-8 text lines.
+std::string characterText(const Character& character, const VirtualSchedule::Start& start);
+
+// One JSON object on one line (no line end): seed, startTime, options and every record field.
+std::string characterJson(const CharacterOptions& options, const Character& character,
+                          const VirtualSchedule::Start& start);
+
+}  // namespace tavrel::cli

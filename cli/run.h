@@ -1,0 +1,21 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "clock.h"
+
+namespace tavrel::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kMaxCount = 10'000;
+
+// The whole command-line tool: `args` are the words after the program name. Output goes to
+// `out` (or the --output file), one message line to `err` on bad input. Returns the exit status:
+// 0 on success, 2 on any bad argument or unwritable output.
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const TimeOfDayClock& clock);
+
+}  // namespace tavrel::cli

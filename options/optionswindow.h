@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "characteroptions.h"
+#include "eligibility.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QDialog;
+class QFrame;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class RadioGroup;
+
+// The options window: race, gender, level range, alignment, classes, specialist school and dice
+// method, and "Generate!", which hands the choice to the results window. The eligibility rules
+// live in the model; the window mirrors the model into its widgets and forwards every click of
+// the user to it.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows a plain message to the user; tests put a recorder here so that nothing blocks.
+    using MessageReporter = std::function<void(QWidget* parent, const QString& text)>;
+
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The windows that "Generate!" and "About" open modally; either may be left unset.
+    void setResultsWindow(QDialog* results);
+    void setAboutWindow(QDialog* about);
+    void setMessageReporter(MessageReporter reporter);
+
+    // The options as the controls hold them; ticks count whether or not a box is enabled.
+    tavrel::CharacterOptions captureOptions() const;
+
+    const tavrel::EligibilityModel& model() const { return m_model; }
+
+    // "       There is no Class selected!       "
+    static QString noClassMessage();
+
+public slots:
+    void Button1Click();
+    void Button3Click();
+    void Button4Click();
+
+signals:
+    // The window was closed by "Exit" or the close box; the program ends with it.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void connectControls();
+    void FormShow();
+    // Runs a user action on the model and shows the outcome.
+    void forward(const std::function<void()>& action);
+    void mirrorModel();
+
+    tavrel::EligibilityModel m_model;
+    bool m_mirroring = false;
+    MessageReporter m_reporter;
+    QPointer<QDialog> m_results;
+    QPointer<QDialog> m_about;
+
+    RadioGroup* m_race = nullptr;
+    RadioGroup* m_gender = nullptr;
+    RadioGroup* m_levelRange = nullptr;
+    RadioGroup* m_lawChaos = nullptr;
+    RadioGroup* m_goodEvil = nullptr;
+    RadioGroup* m_diceMethod = nullptr;
+    QGroupBox* m_classBox = nullptr;
+    std::array<QCheckBox*, tavrel::kClassBoxCount> m_classBoxes{};
+    QFrame* m_panel = nullptr;
+    QButtonGroup* m_schoolGroup = nullptr;
+    std::array<QRadioButton*, tavrel::kSchoolCount> m_schools{};
+    QCheckBox* m_lift = nullptr;
+    QPushButton* m_generate = nullptr;
+    QPushButton* m_aboutButton = nullptr;
+    QPushButton* m_exit = nullptr;
+};

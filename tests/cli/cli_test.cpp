@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run.h"
+#include "schedule.h"
+#include "sheet.h"
+
+namespace tavrel::cli {
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result cli(std::vector<std::string> args, std::uint32_t now = 50'000'000) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const SettableClock clock(now);
+    const int status = run(args, out, err, clock);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+QJsonObject parseObject(const std::string& line) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
+    return doc.object();
+}
+
+std::string readFile(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll().toStdString();
+}
+
+TEST(Cli, AnyPrintedCharacterIsReproducedFromItsSeedAndTime) {
+    const Result batch = cli({"generate", "--race", "dwarf", "--class", "fighter,thief",
+                              "--alignment", "NG", "--levels", "high", "--dice", "4d6",
+                              "--seed", "987654321", "--time", "23:59:59.900", "--count", "4",
+                              "--format", "json"});
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    const auto printed = lines(batch.out);
+    ASSERT_EQ(printed.size(), 4u);
+    for (const std::string& line : printed) {
+        const QJsonObject o = parseObject(line);
+        const std::string seed = std::to_string(o["seed"].toInteger());
+        const std::string time = o["startTime"].toString().toStdString();
+        const Result again =
+            cli({"generate", "--race", "dwarf", "--class", "thief,fighter", "--alignment", "ng",
+                 "--levels", "high", "--dice", "4d6", "--seed", seed, "--time", time,
+                 "--format", "json"},
+                1234);
+        ASSERT_EQ(again.status, 0) << again.err;
+        EXPECT_EQ(again.out, line + "\n");
+    }
+    // A batch is a sequence of rerolls: each begins where the one before ended.
+    EXPECT_NE(printed[0], printed[1]);
+    EXPECT_EQ(parseObject(printed[0])["startTime"].toString(), "23:59:59.900");
+}
+
+TEST(Cli, JsonCarriesEveryFieldWithItsType) {
+    const Result r = cli({"generate", "--class", "ranger", "--seed", "1", "--time",
+                          "08:00:00.000", "--format", "json", "--gender", "female"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QJsonObject o = parseObject(lines(r.out).at(0));
+    EXPECT_EQ(o["seed"].toInteger(), 1);
+    EXPECT_EQ(o["startTime"].toString(), "08:00:00.000");
+    const QJsonObject options = o["options"].toObject();
+    EXPECT_EQ(options["race"].toInt(-1), 0);
+    EXPECT_TRUE(options["ranger"].isBool() && options["ranger"].toBool());
+    EXPECT_TRUE(options["school"].isNull());
+    EXPECT_EQ(options["gender"].toInt(-1), 1);
+    for (const char* key : {"fighter", "paladin", "mage", "specialist", "cleric", "druid", "thief",
+                            "bard", "restrictionsLifted"}) {
+        EXPECT_TRUE(options[key].isBool()) << key;
+    }
+    for (const char* key : {"lawChaos", "goodEvil", "levelRange", "diceMethod"}) {
+        EXPECT_TRUE(options[key].isDouble()) << key;
+    }
+    for (const char* key : {"abilityFloor", "racialAdjustment", "abilityScore"}) {
+        ASSERT_TRUE(o[key].isArray()) << key;
+        EXPECT_EQ(o[key].toArray().size(), 6) << key;
+    }
+    for (const char* key : {"level", "classCount", "exceptionalStrength", "revealTick",
+                            "hitDiceTotal", "conHitPointTotal", "levelsRolled", "hitPoints",
+                            "armourClass", "weaponSlots", "weaponSlotsFilled", "nonWeaponSlots",
+                            "nonWeaponSlotsUsed"}) {
+        EXPECT_TRUE(o[key].isDouble()) << key;
+    }
+    for (const char* key : {"name", "alignmentLine", "raceLine", "genderLine", "classLine",
+                            "levelLine", "hitPointsLine", "armourLine", "thiefLine",
+                            "specialLine", "scrollLine", "wizardSpellsLine", "priestSpellsLine"}) {
+        EXPECT_TRUE(o[key].isString()) << key;
+    }
+    EXPECT_TRUE(o["weapons"].isArray());
+    EXPECT_TRUE(o["nonWeapons"].isArray());
+    EXPECT_EQ(o["genderLine"].toString(), "Gender: Female");
+    EXPECT_EQ(o["classLine"].toString(), "Class: Ranger ") << "trailing blank kept";
+    EXPECT_EQ(o["abilityScore"].toArray()[1].toInt(), o["abilityScore"].toArray()[1].toDouble());
+}
+
+TEST(Cli, TextReadsLikeTheResultsWindow) {
+    const Result r = cli({"generate", "--class", "mage", "--race", "human", "--seed", "3",
+                          "--time", "12:00:00.000"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto l = lines(r.out);
+    ASSERT_GE(l.size(), 8u);
+    EXPECT_EQ(l[0], "Seed: 3   Time: 12:00:00.000");
+    EXPECT_EQ(l[1].rfind("Name: ", 0), 0u);
+    EXPECT_NE(l[2].find("Race: Human"), std::string::npos);
+    EXPECT_NE(l[2].find("Class: Mage "), std::string::npos);
+    EXPECT_EQ(l[3].rfind("Alignment: Lawful Good   Armor class: ", 0), 0u);
+    EXPECT_EQ(l[4].rfind("STR: ", 0), 0u);
+}
+
+TEST(Cli, HtmlIsTheSheetWriterByteForByte) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath("one.htm");
+    const Result r = cli({"generate", "--class", "cleric", "--seed", "42", "--time",
+                          "06:30:00.000", "--format", "html", "--output", file.toStdString()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    CharacterOptions o;
+    o.cleric = true;
+    VirtualSchedule s(42, 6 * 3600 * 1000 + 30 * 60 * 1000);
+    s.generate(o);
+    EXPECT_EQ(readFile(file), characterSheet(s.character()));
+
+    const QString folder = dir.filePath("party");
+    const Result many = cli({"generate", "--class", "cleric", "--seed", "42", "--time",
+                             "06:30:00.000", "--format", "html", "--count", "12", "--output",
+                             folder.toStdString()});
+    ASSERT_EQ(many.status, 0) << many.err;
+    const QStringList sheets = QDir(folder).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(sheets.size(), 12);
+    EXPECT_EQ(sheets.front(), "character-01.htm");
+    EXPECT_EQ(readFile(QDir(folder).filePath("character-01.htm")), readFile(file));
+}
+
+TEST(Cli, ClassSetsTheWindowCannotReachAreRefusedUnlessLifted) {
+    const Result refused = cli({"generate", "--race", "dwarf", "--class", "mage"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.out.empty());
+    ASSERT_EQ(lines(refused.err).size(), 1u) << refused.err;
+    EXPECT_NE(refused.err.find("--class"), std::string::npos);
+    EXPECT_NE(refused.err.find("dwarf"), std::string::npos);
+    EXPECT_NE(refused.err.find("fighter,cleric"), std::string::npos) << "names what is allowed";
+
+    const Result lawfulThief = cli({"generate", "--race", "human", "--class", "thief"});
+    EXPECT_EQ(lawfulThief.status, 2) << "a lawful good thief is not offered";
+
+    const Result lifted = cli({"generate", "--race", "dwarf", "--class", "mage",
+                               "--lift-restrictions", "--format", "json"});
+    EXPECT_EQ(lifted.status, 0) << lifted.err;
+    EXPECT_TRUE(parseObject(lines(lifted.out).at(0))["options"].toObject()["restrictionsLifted"]
+                    .toBool());
+}
+
+TEST(Cli, AllowedListsTheReachableSets) {
+    const Result dwarf = cli({"allowed", "--race", "dwarf", "--alignment", "CN"});
+    ASSERT_EQ(dwarf.status, 0) << dwarf.err;
+    auto d = lines(dwarf.out);
+    std::sort(d.begin(), d.end());
+    EXPECT_EQ(d, (std::vector<std::string>{"cleric", "fighter", "fighter,cleric", "fighter,thief",
+                                           "thief"}));
+
+    const Result elf = cli({"allowed", "--race", "elf", "--alignment", "LG"});
+    auto e = lines(elf.out);
+    std::sort(e.begin(), e.end());
+    EXPECT_EQ(e, (std::vector<std::string>{"cleric", "diviner", "enchanter", "fighter",
+                                           "fighter,mage", "mage", "ranger"}));
+
+    const Result human = cli({"allowed", "--race", "human", "--alignment", "LG"});
+    // Lawful good withdraws the thief, druid and bard; every class stands alone for a human.
+    EXPECT_EQ(lines(human.out).size(), 5u + 8u) << human.out;
+}
+
+TEST(Cli, BadInputGetsOneLineAndStatusTwo) {
+    QTemporaryDir dir;
+    const std::string missingFolder = dir.filePath("no/such/folder/x.htm").toStdString();
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"generate"},
+        {"generate", "--class", "wizard"},
+        {"generate", "--class", "abjurer,invoker"},
+        {"generate", "--class", "fighter", "--race", "orc"},
+        {"generate", "--class", "fighter", "--alignment", "XX"},
+        {"generate", "--class", "fighter", "--gender", "other"},
+        {"generate", "--class", "fighter", "--levels", "epic"},
+        {"generate", "--class", "fighter", "--dice", "2d6"},
+        {"generate", "--class", "fighter", "--time", "25:00:00.000"},
+        {"generate", "--class", "fighter", "--seed", "4294967296"},
+        {"generate", "--class", "fighter", "--seed", "-3"},
+        {"generate", "--class", "fighter", "--count", "0"},
+        {"generate", "--class", "fighter", "--count", "many"},
+        {"generate", "--class", "fighter", "--format", "xml"},
+        {"generate", "--class", "fighter", "--frobnicate"},
+        {"generate", "--class", "fighter", "stray"},
+        {"generate", "--class"},
+        {"generate", "--class", "fighter", "--format", "html", "--output", missingFolder},
+        {"allowed", "--race", "orc"},
+    };
+    for (const auto& args : cases) {
+        const Result r = cli(args);
+        std::string joined;
+        for (const auto& a : args) joined += a + " ";
+        EXPECT_EQ(r.status, 2) << joined;
+        EXPECT_TRUE(r.out.empty()) << joined;
+        EXPECT_EQ(lines(r.err).size(), 1u) << joined << "-> " << r.err;
+        EXPECT_EQ(r.err.rfind("tavrel-cli: ", 0), 0u) << joined;
+    }
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(missingFolder)));
+    EXPECT_NE(cli({"generate", "--class", "fighter", "--seed", "x"}).err.find("--seed"),
+              std::string::npos);
+}
+
+TEST(Cli, HelpAndVersion) {
+    const Result v = cli({"--version"});
+    EXPECT_EQ(v.status, 0);
+    EXPECT_EQ(v.out, std::string("tavrel-cli ") + TAVREL_VERSION + "\n");
+    const Result h = cli({"generate", "--help"});
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(h.out.find("--lift-restrictions"), std::string::npos);
+}
+
+TEST(CliBinary, RunsAsAProgram) {
+    QProcess p;
+    p.start(TAVREL_CLI_BINARY, {"generate", "--class", "thief", "--race", "halfling",
+                                "--alignment", "N", "--seed", "9", "--time", "01:02:03.004",
+                                "--format", "json"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const std::string out = p.readAllStandardOutput().toStdString();
+    EXPECT_EQ(out, cli({"generate", "--class", "thief", "--race", "halfling", "--alignment", "N",
+                        "--seed", "9", "--time", "01:02:03.004", "--format", "json"})
+                       .out);
+
+    QProcess bad;
+    bad.start(TAVREL_CLI_BINARY, {"generate", "--class", "fighter", "--count", "0"});
+    ASSERT_TRUE(bad.waitForFinished(30000));
+    EXPECT_EQ(bad.exitCode(), 2);
+}
+
+}  // namespace
+}  // namespace tavrel::cli
