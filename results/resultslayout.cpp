@@ -10,8 +10,10 @@
 #include <QScrollBar>
 #include <QTextDocument>
 
-#include "fixedlists.h"
+#include "armour.h"
+#include "nonweapons.h"
 #include "resultscontrols.h"
+#include "weapons.h"
 
 namespace tavrel {
 
@@ -186,7 +188,7 @@ void buildGeneral(ResultsControls& c, QWidget* window) {
                     "the more vulnerable the character is to attack.");
     // Never shown: it only holds the armour texts, followed by one empty item.
     c.armorlist = listBox(g, "armorlist", {320, 40, 65, 25}, nullptr);
-    for (std::string_view text : armourTexts()) {
+    for (std::string_view text : kArmourTexts) {
         c.armorlist->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
     c.armorlist->addItem(QString());
@@ -262,16 +264,16 @@ void buildNonWeapons(ResultsControls& c, QWidget* window) {
     c.Nonweaponlist = listBox(g, "Nonweaponlist", {8, 16, 121, 121},
                               "A learned skill not defined class but giving a greater percentage "
                               "chance to accomplish a specific task.");
-    for (int i = 0; i < kNonWeaponGroupCount; ++i) {
-        const GroupRow& row = kGroupRows[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < kNonWeaponGroups.size(); ++i) {
+        const GroupRow& row = kGroupRows[i];
         QLabel* l = label(g, row.label, 138, row.labelTop, row.caption, row.hint);
         // Selection-only; each list starts on its blank entry, which stands for no choice.
-        QComboBox* box =
-            dropDown(g, row.box, {182, row.boxTop, 121, 21}, nonWeaponGroupList(i), false);
+        QComboBox* box = dropDown(g, row.box, {182, row.boxTop, 121, 21},
+                                  nonWeaponGroupEntries(kNonWeaponGroups[i]), false);
         box->setToolTip(QString::fromUtf8(row.hint));
         box->setCurrentIndex(0);
-        c.groupLabels[static_cast<std::size_t>(i)] = l;
-        c.groupBoxes[static_cast<std::size_t>(i)] = box;
+        c.groupLabels[i] = l;
+        c.groupBoxes[i] = box;
         c.rows.emplace_back(box->x() - 2);
         c.rows.back().add(l, 138);
     }
@@ -301,7 +303,7 @@ void buildWeapons(ResultsControls& c, QWidget* window) {
     for (const Offered& o : kOffered) {
         const bool editable = o.list != WeaponList::Druid;
         QComboBox* box =
-            dropDown(g, o.name, {6, 112, 143, 21}, offeredWeaponEntries(o.list), editable);
+            dropDown(g, o.name, {6, 112, 143, 21}, weaponListEntries(o.list), editable);
         box->setCurrentIndex(-1);
         box->setVisible(!editable);
         c.weaponBoxes[static_cast<std::size_t>(o.list)] = box;

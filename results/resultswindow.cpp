@@ -12,10 +12,11 @@
 #include <QSignalBlocker>
 #include <array>
 
-#include "fixedlists.h"
 #include "intervaltimer.h"
+#include "nonweapons.h"
 #include "sheet.h"
 #include "sheetfile.h"
+#include "weapons.h"
 
 namespace tavrel {
 
@@ -186,7 +187,7 @@ void TForm2::btclearweponslistClick() {
 void TForm2::Button8Click() {
     // Only a weapon of the Warrior list can be a specialization; typed free text is ignored.
     const std::string text = m_ui.weaponBox(WeaponList::Warrior)->currentText().toStdString();
-    const std::span<const std::string_view> entries = offeredWeaponEntries(WeaponList::Warrior);
+    const std::span<const std::string_view> entries = weaponListEntries(WeaponList::Warrior);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i] == text) {
             m_generator.specializeIn(static_cast<int>(i));
@@ -197,8 +198,8 @@ void TForm2::Button8Click() {
 }
 
 void TForm2::Button2Click() {
-    std::array<std::string, kNonWeaponGroupCount> texts;
-    std::array<std::string_view, kNonWeaponGroupCount> choices;
+    std::array<std::string, kNonWeaponGroups.size()> texts;
+    std::array<std::string_view, kNonWeaponGroups.size()> choices;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = m_ui.groupBoxes[i]->currentText().toStdString();
         choices[i] = texts[i];

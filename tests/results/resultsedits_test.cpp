@@ -141,6 +141,7 @@ private slots:
         typeInto(warrior, QStringLiteral("Mithril whip"));
         QTest::keyClick(warrior->lineEdit(), Qt::Key_Return);
         QCOMPARE(warrior->count(), count);
+        QCOMPARE(warrior->currentText(), QStringLiteral("Mithril whip"));
     }
 
     void specializeTakesOnlyAWarriorListEntry() {
