@@ -11,6 +11,8 @@ namespace {
 
 // Below this the text would no longer be legible; the window's own font is 11 pixels.
 constexpr int kSmallestPixelSize = 7;
+// How far the first label of a row may move left of its place before the row's font shrinks.
+constexpr int kFirstLabelGive = 4;
 
 int pixelSizeOf(const QFont& font) {
     return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
@@ -38,13 +40,13 @@ bool LabelRow::place(std::vector<int>& xs) const {
     if (n == 0) {
         return true;
     }
-    // Pull back from the right edge; the first label keeps its place so the rows stay aligned.
+    // Pull back from the right edge; the first label gives only a little, so rows stay aligned.
     int limit = m_right;
     for (std::size_t i = n; i-- > 0;) {
         xs[i] = std::min(xs[i], limit - widths[i]);
         limit = xs[i] - m_gap;
     }
-    return xs[0] >= m_entries[0].designX;
+    return xs[0] >= std::max(m_entries[0].designX - kFirstLabelGive, 2);
 }
 
 void LabelRow::relayout() {
@@ -70,22 +72,6 @@ void LabelRow::relayout() {
         label->adjustSize();
         label->move(std::max(xs[i], 0), label->y());
     }
-}
-
-void placeStrengthSlash(QLabel* label, int slashCentre) {
-    static const QString kHead = QStringLiteral("STR:");
-    constexpr int kBlanks = 7;
-    QFont font = label->font();
-    font.setWordSpacing(0);
-    const QFontMetricsF metrics(font);
-    const qreal slashLeft = slashCentre - metrics.horizontalAdvance(QLatin1Char('/')) / 2;
-    const qreal natural =
-        label->x() + metrics.horizontalAdvance(kHead) + kBlanks * metrics.horizontalAdvance(' ');
-    // Word spacing is added to every blank; a blank may shrink, but never below nothing.
-    const qreal extra = std::max((slashLeft - natural) / kBlanks, -metrics.horizontalAdvance(' '));
-    font.setWordSpacing(extra);
-    label->setFont(font);
-    label->adjustSize();
 }
 
 }  // namespace tavrel

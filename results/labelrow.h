@@ -37,9 +37,4 @@ private:
     int m_gap;
 };
 
-// Spreads the blanks of "STR:       /" so that the slash stands centred on `slashCentre` (in the
-// label's parent), between the strength field and the exceptional-strength field, whatever the
-// font; without the slash the label is laid out the same way.
-void placeStrengthSlash(QLabel* label, int slashCentre);
-
 }  // namespace tavrel

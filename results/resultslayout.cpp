@@ -11,8 +11,10 @@
 #include <QTextDocument>
 
 #include "armour.h"
+#include "groupframe.h"
 #include "nonweapons.h"
 #include "resultscontrols.h"
+#include "strengthlabel.h"
 #include "weapons.h"
 
 namespace tavrel {
@@ -36,8 +38,9 @@ W* make(QWidget* parent, const char* name, const Box& box) {
 }
 
 QGroupBox* group(QWidget* parent, const char* name, const char* caption, const Box& box) {
-    auto* g = make<QGroupBox>(parent, name, box);
-    g->setTitle(QString::fromUtf8(caption));
+    auto* g = new GroupFrame(QString::fromUtf8(caption), parent);
+    g->setObjectName(QLatin1String(name));
+    g->setGeometry(box.left, box.top, box.width, box.height);
     return g;
 }
 
@@ -195,7 +198,7 @@ void buildGeneral(ResultsControls& c, QWidget* window) {
     c.armorlist->hide();
 
     const int right = g->width() - kFrameInset;
-    c.rows.emplace_back(c.Memo1->x() - 2);
+    c.rows.emplace_back(c.Memo1->x() - 1);
     c.rows.back().add(c.Label1, 8);
     c.rows.emplace_back(right);
     c.rows.back().add(c.genderlabel, 8);
@@ -212,28 +215,38 @@ void buildAbilities(ResultsControls& c, QWidget* window) {
     QGroupBox* g = c.GroupBox2 = group(window, "GroupBox2", "Ability Scores", {2, 80, 105, 161});
     QFont bold = window->font();
     bold.setBold(true);
+    constexpr int kFieldLeft = 40;
+    constexpr int kFieldWidth = 25;
+    constexpr int kExceptionalLeft = 72;
     for (std::size_t i = 0; i < kAbilityRows.size(); ++i) {
         const AbilityRow& row = kAbilityRows[i];
         const int top = 16 + 24 * static_cast<int>(i);
         // Labels are created before the fields, so the fields lie above them: the blanks of
         // "STR:       " run under the strength field and only the slash shows beside it.
-        QLabel* l = label(g, row.label, 8, top + 4, row.caption, row.hint);
+        QLabel* l = nullptr;
+        if (i == 0) {
+            const int gapCentre = (kFieldLeft + kFieldWidth + kExceptionalLeft) / 2;
+            l = new StrengthLabel(QString::fromUtf8(row.caption), gapCentre, g);
+            l->setObjectName(QLatin1String(row.label));
+            l->move(8, top + 4);
+            l->setToolTip(QString::fromUtf8(row.hint));
+        } else {
+            l = label(g, row.label, 8, top + 4, row.caption, row.hint);
+        }
         l->setFont(bold);
         l->adjustSize();
         c.abilityLabels[i] = l;
     }
     for (std::size_t i = 0; i < kAbilityRows.size(); ++i) {
         const int top = 16 + 24 * static_cast<int>(i);
-        c.abilityFields[i] = scoreField(g, kAbilityRows[i].field, 40, top, kAbilityRows[i].hint);
+        c.abilityFields[i] =
+            scoreField(g, kAbilityRows[i].field, kFieldLeft, top, kAbilityRows[i].hint);
     }
-    c.Edit8 = scoreField(g, "Edit8", 72, 16, kStrengthHint);
+    c.Edit8 = scoreField(g, "Edit8", kExceptionalLeft, 16, kStrengthHint);
     c.Edit8->hide();
 
-    const QLineEdit* strength = c.abilityFields[0];
-    const int gapCentre = (strength->geometry().right() + 1 + c.Edit8->x()) / 2;
-    placeStrengthSlash(c.strengthLabel(), gapCentre);
     for (std::size_t i = 1; i < kAbilityRows.size(); ++i) {
-        c.rows.emplace_back(c.abilityFields[i]->x() - 2);
+        c.rows.emplace_back(c.abilityFields[i]->x() - 1);
         c.rows.back().add(c.abilityLabels[i], 8);
     }
 }
@@ -274,7 +287,7 @@ void buildNonWeapons(ResultsControls& c, QWidget* window) {
         box->setCurrentIndex(0);
         c.groupLabels[i] = l;
         c.groupBoxes[i] = box;
-        c.rows.emplace_back(box->x() - 2);
+        c.rows.emplace_back(box->x() - 1);
         c.rows.back().add(l, 138);
     }
     c.Button1 = button(g, "Button1", {8, 144, 83, 25}, "Clear list",

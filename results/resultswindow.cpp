@@ -301,8 +301,12 @@ void TForm2::renderScores() {
                                             : QString::number(exceptional);
     setTextIfChanged(m_ui.Edit8, text);
     m_ui.Edit8->setHidden(text.isEmpty());
-    setTextIfChanged(m_ui.strengthLabel(),
-                     std::string(text.isEmpty() ? "STR:       " : "STR:       /"));
+    // The strength label keeps the size that leaves room for its slash; its text never grows.
+    const QString strength =
+        text.isEmpty() ? QStringLiteral("STR:       ") : QStringLiteral("STR:       /");
+    if (m_ui.strengthLabel()->text() != strength) {
+        m_ui.strengthLabel()->setText(strength);
+    }
 }
 
 void TForm2::renderList(QListWidget* list, std::vector<std::string>& shown,

@@ -277,6 +277,34 @@ private slots:
         QCOMPARE(h->find<QLabel>("Label3")->text(), QStringLiteral("STR:       "));
     }
 
+    void longLinesGrowTheirLabelsWithoutClippingOrOverlap() {
+        // Every class at the highest levels gives the longest class, level, thief and spell
+        // lines, and a dwarf the longest name.
+        h = std::make_unique<WindowHarness>(optionsFromMask(Dwarf, 511, Transmuter));
+        h->options.levelRange = 2;
+        h->open();
+        h->revealToEnd();
+        QVERIFY(h->find<QLabel>("classname")->text().endsWith(QStringLiteral("Transmuter")));
+        for (const char* groupName : {"GroupBox1", "GroupBox5"}) {
+            const QWidget* group = h->find<QWidget>(groupName);
+            QList<const QLabel*> labels;
+            for (const QLabel* l : group->findChildren<QLabel*>()) {
+                if (!l->isHidden() && !l->text().isEmpty()) {
+                    labels.append(l);
+                }
+            }
+            for (const QLabel* l : labels) {
+                const QString what = QStringLiteral("%1 \"%2\"").arg(l->objectName(), l->text());
+                QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(what));
+                QVERIFY2(l->x() >= 0 && l->geometry().right() < group->width(), qPrintable(what));
+                for (const QLabel* other : labels) {
+                    QVERIFY2(other == l || !l->geometry().intersects(other->geometry()),
+                             qPrintable(what + QStringLiteral(" overlaps ") + other->objectName()));
+                }
+            }
+        }
+    }
+
     void typedNameIsWhatTheSheetWrites() {
         QTemporaryDir dir;
         h = std::make_unique<WindowHarness>();
