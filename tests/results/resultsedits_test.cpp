@@ -65,11 +65,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("specialize");
         QTest::newRow("single fighter") << QStringList{"fighter"} << "warriorweaponbox" << true;
-        QTest::newRow("fighter/thief")
-            << QStringList{"fighter", "thief"} << "warriorweaponbox" << false;
         QTest::newRow("cleric/mage") << QStringList{"cleric", "mage"} << "priestweaponbox" << false;
-        QTest::newRow("thief") << QStringList{"thief"} << "Theifweaponbox" << false;
-        QTest::newRow("mage") << QStringList{"mage"} << "mageweaponbox" << false;
         QTest::newRow("druid") << QStringList{"druid"} << "druidweaponbox" << false;
     }
     void offeredListFollowsTheClasses() {

@@ -125,16 +125,6 @@ private slots:
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(error, std::optional<QString>(QStringLiteral("File access denied")));
     }
-
-    void errorTextNamesTheError() {
-        QCOMPARE(saveErrorText(true, QStringLiteral("Permission denied"), EACCES),
-                 QStringLiteral("File access denied"));
-        QCOMPARE(saveErrorText(false, QStringLiteral("No space left on device"), ENOSPC),
-                 QStringLiteral("No space left on device"));
-        QCOMPARE(saveErrorText(false, QString(), 28), QStringLiteral("I/O error 28"));
-        QCOMPARE(saveErrorText(false, QStringLiteral("Unknown error"), 0),
-                 QStringLiteral("I/O error 0"));
-    }
 };
 
 QObject* makeSheetFileSuite() {
