@@ -2,6 +2,7 @@
 #include <QCompleter>
 #include <QDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -77,6 +78,25 @@ QListWidget* listBox(QWidget* parent, const char* name, const Box& box, const ch
     return l;
 }
 
+// Takes Enter in a typed weapon list: the list inserts nothing, and letting the key reach the
+// window would press "ReRoll" and throw the character away while the user edits its weapons.
+class KeepEnter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                event->accept();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QComboBox* dropDown(QWidget* parent, const char* name, const Box& box,
                     std::span<const std::string_view> entries, bool editable) {
     auto* c = make<QComboBox>(parent, name, box);
@@ -89,6 +109,7 @@ QComboBox* dropDown(QWidget* parent, const char* name, const Box& box,
         // Enter takes the typed text as it stands; it never becomes an entry of the list.
         c->setInsertPolicy(QComboBox::NoInsert);
         c->completer()->setCaseSensitivity(Qt::CaseSensitive);
+        c->lineEdit()->installEventFilter(new KeepEnter(c));
     }
     return c;
 }

@@ -135,9 +135,17 @@ private slots:
         auto* warrior = h->find<QComboBox>("warriorweaponbox");
         const int count = warrior->count();
         typeInto(warrior, QStringLiteral("Mithril whip"));
+        h->revealToEnd();
+        const Character before = h->generator.character();
         QTest::keyClick(warrior->lineEdit(), Qt::Key_Return);
         QCOMPARE(warrior->count(), count);
         QCOMPARE(warrior->currentText(), QStringLiteral("Mithril whip"));
+        // Enter while editing a weapon keeps the character: it does not press "ReRoll".
+        QCOMPARE(h->generator.character().name, before.name);
+        QCOMPARE(h->generator.character().revealTick, before.revealTick);
+        QCOMPARE(h->generator.character().weapons, before.weapons);
+        QVERIFY(h->generator.character() == before);
+        QVERIFY(!h->generator.revealRunning());
     }
 
     void specializeTakesOnlyAWarriorListEntry() {
