@@ -1,8 +1,11 @@
 #include <QApplication>
 
 #include "aboutwindow.h"
+#include "clock.h"
+#include "generator.h"
 #include "optionswindow.h"
-#include "placeholderwindows.h"
+#include "random.h"
+#include "resultswindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -11,12 +14,18 @@ int main(int argc, char* argv[]) {
     // window must not count as closing the last window: only the options window ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // One generator for the process; the dice reseed from the real clock.
+    tavrel::Random random;
+    const tavrel::SystemClock clock;
+    tavrel::Generator generator(random, clock);
+
     // Created once, in this order; the first is the main window.
     TForm1 options;
-    PlaceholderResults results(options);
+    tavrel::TForm2 results(generator, [&options] { return options.captureOptions(); });
     tavrel::TForm3 about(&options);
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);
+    QObject::connect(&results, &tavrel::TForm2::formHidden, &options, &QWidget::show);
     QObject::connect(&options, &TForm1::closed, &app, &QApplication::quit);
 
     options.show();
