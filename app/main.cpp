@@ -1,11 +1,6 @@
 #include <QApplication>
 
-#include "aboutwindow.h"
-#include "clock.h"
-#include "generator.h"
-#include "optionswindow.h"
-#include "random.h"
-#include "resultswindow.h"
+#include "program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -14,20 +9,9 @@ int main(int argc, char* argv[]) {
     // window must not count as closing the last window: only the options window ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // One generator for the process; the dice reseed from the real clock.
-    tavrel::Random random;
-    const tavrel::SystemClock clock;
-    tavrel::Generator generator(random, clock);
+    tavrel::Program program;
+    QObject::connect(&program.options(), &TForm1::closed, &app, &QApplication::quit);
 
-    // Created once, in this order; the first is the main window.
-    TForm1 options;
-    tavrel::TForm2 results(generator, [&options] { return options.captureOptions(); });
-    tavrel::TForm3 about(&options);
-    options.setResultsWindow(&results);
-    options.setAboutWindow(&about);
-    QObject::connect(&results, &tavrel::TForm2::formHidden, &options, &QWidget::show);
-    QObject::connect(&options, &TForm1::closed, &app, &QApplication::quit);
-
-    options.show();
+    program.options().show();
     return QApplication::exec();
 }
