@@ -7,7 +7,7 @@ PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-d
             clang libclang-rt-14-dev
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build build-asan fuzz format clean
+.PHONY: run test deps configure build build-asan fuzz soak format clean
 
 # Fuzz targets and the seconds each one runs (make fuzz FUZZ_SECONDS=300 for a longer run).
 FUZZ_TARGETS := sheet_fuzz cli_fuzz eligibility_fuzz
@@ -73,6 +73,16 @@ fuzz: deps
 	    || { tail -n 40 build-fuzz/$$t.log; exit 1; }
 	  grep -E '^stat::number_of_executed_units' build-fuzz/$$t.log || true
 	done
+
+# The long soak of the real windows, under the sanitizers (make soak SOAK_SECONDS=3600).
+SOAK_SECONDS ?= 600
+SOAK_SEED ?= $(shell date +%s)
+soak: deps
+	@cmake --preset asan >/dev/null
+	cmake --build --preset asan -j $(JOBS) --target soak
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  build-asan/soak --seconds $(SOAK_SECONDS) --seed $(SOAK_SEED)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -25,7 +25,8 @@
 #endif
 
 #ifdef TAVREL_SOAK_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (its header is not installed with every compiler).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif

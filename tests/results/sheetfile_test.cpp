@@ -1,13 +1,12 @@
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <cstring>
 
+#include "filesizelimit.h"
 #include "qtsuites.h"
 #include "sheetfile.h"
 
@@ -34,29 +33,6 @@ QByteArray page() {
     }
     return bytes;
 }
-
-// Limits the size of any file this process writes, as a full disk would, for one scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        // Past the limit the kernel would otherwise end the process instead of failing write().
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int);
-};
 
 }  // namespace
 
