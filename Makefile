@@ -88,4 +88,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-asan
+	@rm -rf build build-asan build-fuzz

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "filesizelimit.h"
 #include "radiogroup.h"
 #include "sheet.h"
 
@@ -355,7 +356,8 @@ void Driver::resultsAction() {
 }
 
 // "Save Character" to a new or an existing file, or to a path that cannot be written: a
-// missing folder, a folder, a file standing in for a folder; or the dialog is cancelled.
+// missing folder, a folder, a file standing in for a folder, a disk that fills up on the way;
+// or the dialog is cancelled.
 void Driver::save() {
     const int pick = below(10);
     const QDir dir(m_dir.path());
@@ -372,11 +374,23 @@ void Driver::save() {
     } else if (pick < 8) {
         path = dir.filePath(QStringLiteral("plainfile/sheet.htm"));
         good = false;
+    } else if (pick < 9) {
+        // A full disk while replacing a sheet: the file may grow only part of the way.
+        path = dir.filePath(QStringLiteral("sheet-%1.htm").arg(below(6)));
+        good = false;
     }
-    post([this, path, good] {
+    const bool diskFull = pick == 8;
+    const int fraction = below(1000);
+    post([this, path, good, diskFull, fraction] {
         m_saveAnswer = path;
         const int before = m_errorsReported;
-        m_program.results().controls().Savebtn->click();
+        if (diskFull) {
+            const auto size = characterSheet(m_program.generator().character()).size();
+            const tavrel::test::FileSizeLimit limit(static_cast<rlim_t>(size * fraction / 1000));
+            m_program.results().controls().Savebtn->click();
+        } else {
+            m_program.results().controls().Savebtn->click();
+        }
         const int reported = m_errorsReported - before;
         if (!path) {
             if (reported != 0)
