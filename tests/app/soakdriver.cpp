@@ -170,7 +170,7 @@ void Driver::checkWindows() {
     }
     if (m_wasResultsVisible && !results && options) {
         ++m_report.returnsToOptions;
-        m_report.heapSamples.push_back(heapInUse());
+        m_report.heapSamples.push_back({heapInUse(), m_report.generations + m_report.aboutShown});
     }
     m_wasResultsVisible = results;
 }

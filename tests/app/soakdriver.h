@@ -38,8 +38,14 @@ struct Report {
     long aboutShown = 0;
     long linksOpened = 0;  // mail links handed to the (recording) desktop
     QStringList failures;
-    std::map<QString, int> warnings;        // Qt warnings by text
-    std::vector<std::int64_t> heapSamples;  // bytes in use, each time the options window is back
+    std::map<QString, int> warnings;  // Qt warnings by text
+    // Each time the options window is back: the bytes in use on the heap, and how many modal
+    // windows (results and about) had been opened by then.
+    struct HeapSample {
+        std::int64_t bytes;
+        long modalOpenings;
+    };
+    std::vector<HeapSample> heapSamples;
 };
 
 // Plays a user on the program's real windows: random clicks, typing and saves, posted one at a
