@@ -22,7 +22,8 @@ CharacterOptions make(int race, unsigned mask, int levelRange, int dice, int sch
     o.druid = mask & 64u;
     o.thief = mask & 128u;
     o.bard = mask & 256u;
-    if (o.specialist) o.school = school;
+    if (o.specialist)
+        o.school = school;
     o.levelRange = levelRange;
     o.diceMethod = dice;
     o.lawChaos = 1;
@@ -34,8 +35,10 @@ CharacterOptions make(int race, unsigned mask, int levelRange, int dice, int sch
 // combinations that only lifted restrictions allow.
 std::vector<CharacterOptions> mixedOptions() {
     enum : unsigned { F = 1, R = 2, P = 4, M = 8, S = 16, C = 32, D = 64, T = 128, B = 256 };
-    const unsigned sets[] = {F, R, P, M, S, C, D, T, B, F | M, F | T, F | C, C | M, F | M | T,
-                             F | C | M, R | C, D | F, F | P | M | C | T, 511};
+    const unsigned sets[] = {F,     R,         P,         M,     S,     C,
+                             D,     T,         B,         F | M, F | T, F | C,
+                             C | M, F | M | T, F | C | M, R | C, D | F, F | P | M | C | T,
+                             511};
     std::vector<CharacterOptions> all;
     int i = 0;
     for (unsigned set : sets) {
@@ -57,9 +60,9 @@ void BM_CompleteCharacters(benchmark::State& state) {
         i = (i + 1) % mix.size();
     }
     state.SetItemsProcessed(state.iterations());
-    state.counters["ns_per_character"] = benchmark::Counter(
-        static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_character"] =
+        benchmark::Counter(static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CompleteCharacters);
 
