@@ -4,7 +4,7 @@ SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
 
 PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev rapidjson-dev
 JOBS ?= $(shell nproc)
 
 .PHONY: run test deps configure build build-asan fuzz format clean
