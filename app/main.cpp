@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "aboutwindow.h"
+#include "measure.h"
 #include "optionswindow.h"
 #include "placeholderwindows.h"
 
@@ -18,6 +19,21 @@ int main(int argc, char* argv[]) {
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);
     QObject::connect(&options, &TForm1::closed, &app, &QApplication::quit);
+
+    const tavrel::Measurement measurement = tavrel::measurementFromEnvironment();
+    if (measurement == tavrel::Measurement::Generation) {
+        // The stand-in results window generates nothing to measure.
+        tavrel::reportMeasurement(QStringLiteral("this build has no results window to generate in"));
+        return 4;
+    }
+    if (measurement == tavrel::Measurement::Startup) {
+        tavrel::whenShownAndIdle(options, [&options] {
+            const auto widgets = options.findChildren<QWidget*>().size() + 1;
+            tavrel::reportMeasurement(QStringLiteral("options window shown and idle, %1 widgets")
+                                          .arg(widgets));
+            QApplication::quit();
+        });
+    }
 
     options.show();
     return QApplication::exec();
