@@ -30,7 +30,7 @@ void BM_CompleteCharacters(benchmark::State& state) {
     for (auto _ : state) {
         schedule.generate(mix[i]);
         benchmark::DoNotOptimize(schedule.character().hitPoints);
-        i = (i + 1) % mix.size();
+        i = i + 1 == mix.size() ? 0 : i + 1;
     }
     state.SetItemsProcessed(state.iterations());
     // CPU time per character, shown with its unit (us, ns).
@@ -80,7 +80,7 @@ void BM_SheetWriter(benchmark::State& state) {
         const std::string page = tavrel::characterSheet(all[i].character);
         bytes += static_cast<std::int64_t>(page.size());
         benchmark::DoNotOptimize(page.data());
-        i = (i + 1) % all.size();
+        i = i + 1 == all.size() ? 0 : i + 1;
     }
     state.SetBytesProcessed(bytes);
     state.SetItemsProcessed(state.iterations());
@@ -117,7 +117,7 @@ void BM_JsonLine(benchmark::State& state) {
         const std::string line = tavrel::cli::characterJson(g.options, g.character, g.start);
         bytes += static_cast<std::int64_t>(line.size());
         benchmark::DoNotOptimize(line.data());
-        i = (i + 1) % all.size();
+        i = i + 1 == all.size() ? 0 : i + 1;
     }
     state.SetBytesProcessed(bytes);
     state.SetItemsProcessed(state.iterations());

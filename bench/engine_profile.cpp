@@ -12,8 +12,10 @@ int main(int argc, char* argv[]) {
     const auto mix = tavrel::bench::mixedOptions();
     tavrel::VirtualSchedule schedule(20261207, 12 * 3600 * 1000);
     long checksum = 0;
+    std::size_t next = 0;
     for (long i = 0; i < count; ++i) {
-        schedule.generate(mix[static_cast<std::size_t>(i) % mix.size()]);
+        schedule.generate(mix[next]);
+        next = next + 1 == mix.size() ? 0 : next + 1;
         checksum += schedule.character().hitPoints;
     }
     // Printing the sum keeps the work observable, so none of it can be optimised away.
