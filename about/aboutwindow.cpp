@@ -97,7 +97,8 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener) : QDialog(parent) {
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(kMargin, kMargin, kClientWidth - 2 * kMargin, kFirstCreditTop - 12);
-    fitTitle();
+    // The title's size is fitted when the window first opens (showEvent), not here: fitting
+    // loads several fonts, and the window is created at every start but seldom opened.
 
     Label2 = creditLabel(this, "Label2", kAuthorCredit, kFirstCreditTop);
     Label3 = mailLabel(this, "Label3", QStringLiteral("(mail me!)"), kAuthorMail, Label2);
@@ -141,14 +142,30 @@ void TForm3::mailTo(const QString& address) {
 // The title is meant as the program's name on one line and the version on the next. Fonts wider
 // than the one the window was drawn for would break the name over two lines and push the
 // version below the window's edge; then the title gets smaller until the name fits its line.
+// Every size tried is a font of its own that the font database must find and load, which made
+// this the dearest step of the program's start-up; smaller text never needs more room, so a
+// binary search finds the largest size that fits with a third of the loads.
 void TForm3::fitTitle() {
-    for (int pixels = kTitlePixels; pixels >= kSmallestTitlePixels; --pixels) {
+    const auto fits = [this](int pixels) {
         Label1->setFont(pixelFont(font(), pixels));
         const bool nameFits =
             Label1->fontMetrics().horizontalAdvance(kProgramName) <= Label1->width();
-        if (nameFits && Label1->heightForWidth(Label1->width()) <= Label1->height())
-            return;
+        return nameFits && Label1->heightForWidth(Label1->width()) <= Label1->height();
+    };
+    // When even the smallest size does not fit, the title keeps the smallest.
+    int best = kSmallestTitlePixels;
+    int low = kSmallestTitlePixels;
+    int high = kTitlePixels;
+    while (low <= high) {
+        const int middle = (low + high) / 2;
+        if (fits(middle)) {
+            best = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
     }
+    Label1->setFont(pixelFont(font(), best));
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event) {
@@ -169,6 +186,10 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm3::showEvent(QShowEvent* event) {
+    if (!m_titleFitted) {
+        fitTitle();
+        m_titleFitted = true;
+    }
     // Centred on the screen (the owner's screen when there is an owner), every time it opens.
     if (!event->spontaneous()) {
         const QScreen* target = parentWidget() != nullptr ? parentWidget()->screen() : screen();

@@ -34,6 +34,7 @@ private:
     void mailTo(const QString& address);
     void fitTitle();
 
+    bool m_titleFitted = false;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

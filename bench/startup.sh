@@ -36,20 +36,34 @@ trap cleanup EXIT
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# One run: appends "wall-nanoseconds peak-RSS-KiB" to the file $1 for the command after it and
+# Microseconds of CPU time (user + system) in the output of the builtin `times` in file $1: the
+# total of every child the shell has waited for. The builtin needs no child of its own, so two
+# readings around one run give that run's CPU time, which a busy machine disturbs less than the
+# wall time.
+cpu_us() {
+    tail -n 1 "$1" | awk '{
+        split($1, u, /[ms]/); split($2, s, /[ms]/)
+        printf "%d", ((u[1] + s[1]) * 60 + u[2] + s[2]) * 1000000 }'
+}
+
+# One run: appends "wall-ns peak-RSS-KiB CPU-us" to the file $1 for the command after it and
 # keeps what the program said on stderr in $1.said. A run that fails stops the script.
 measure() {
     local out=$1
     shift
-    local start end
+    local start end status=0
     start=$(date +%s%N)
-    if ! /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null 2>"$out.said"; then
+    times >"$work/before"
+    /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null 2>"$out.said" || status=$?
+    times >"$work/after"
+    end=$(date +%s%N)
+    if [[ $status -ne 0 ]]; then
         echo "failed: $*" >&2
         cat "$out.said" >&2
         exit 1
     fi
-    end=$(date +%s%N)
-    echo "$((end - start)) $(tail -n 1 "$work/rss")" >>"$out"
+    local cpu=$(($(cpu_us "$work/after") - $(cpu_us "$work/before")))
+    echo "$((end - start)) $(tail -n 1 "$work/rss") $cpu" >>"$out"
 }
 
 median() {  # column $2 of file $1
@@ -84,30 +98,36 @@ platform() {
     done
 
     grep -h 'widgets' "$dir"/*.said | while read -r said; do printf '%-9s %s\n' "$name" "$said"; done
-    local base_ns base_kb up_ns up_kb
+    local base_ns base_kb base_us up_ns up_kb up_us
     base_ns=$(median "$dir/baseline" 1)
     base_kb=$(median "$dir/baseline" 2)
+    base_us=$(median "$dir/baseline" 3)
     up_ns=$(median "$dir/startup" 1)
     up_kb=$(median "$dir/startup" 2)
-    printf '%-9s %-28s %9.1f ms %9d KiB\n' "$name" "baseline dialog" \
-        "$(ratio "$base_ns" 1000000)" "$base_kb"
-    printf '%-9s %-28s %9.1f ms %9d KiB   time %sx  RSS %sx\n' "$name" "tavrel, options window" \
-        "$(ratio "$up_ns" 1000000)" "$up_kb" "$(ratio "$up_ns" "$base_ns")" \
-        "$(ratio "$up_kb" "$base_kb")"
+    up_us=$(median "$dir/startup" 3)
+    printf '%-9s %-24s %7.1f ms %7.1f ms %7d KiB\n' "$name" "baseline dialog" \
+        "$(ratio "$base_ns" 1000000)" "$(ratio "$base_us" 1000)" "$base_kb"
+    printf '%-9s %-24s %7.1f ms %7.1f ms %7d KiB   %5sx %5sx %5sx\n' "$name" \
+        "tavrel, options window" "$(ratio "$up_ns" 1000000)" "$(ratio "$up_us" 1000)" "$up_kb" \
+        "$(ratio "$up_ns" "$base_ns")" "$(ratio "$up_us" "$base_us")" "$(ratio "$up_kb" "$base_kb")"
     if [[ $generation == yes ]]; then
-        local gen_ns gen_kb
+        local gen_ns gen_kb gen_us
         gen_ns=$(median "$dir/generation" 1)
         gen_kb=$(median "$dir/generation" 2)
-        printf '%-9s %-28s %9.1f ms %9d KiB   RSS %sx\n' "$name" "tavrel, one generation" \
-            "$(ratio "$gen_ns" 1000000)" "$gen_kb" "$(ratio "$gen_kb" "$base_kb")"
+        gen_us=$(median "$dir/generation" 3)
+        printf '%-9s %-24s %7.1f ms %7.1f ms %7d KiB   %5s  %5s  %5sx\n' "$name" \
+            "tavrel, one generation" "$(ratio "$gen_ns" 1000000)" "$(ratio "$gen_us" 1000)" \
+            "$gen_kb" "" "" "$(ratio "$gen_kb" "$base_kb")"
     else
-        printf '%-9s %-28s %s\n' "$name" "tavrel, one generation" \
+        printf '%-9s %-24s %s\n' "$name" "tavrel, one generation" \
             "not measured: $(cat "$work/probe")"
     fi
 }
 
 echo "Start-up and peak RSS, median of $runs runs each, run alternately ($(date -u +%F), $(nproc) cores)"
 echo "targets: start-up within 1.3x of the baseline, RSS within 1.3x, after a generation 1.5x"
+printf '%-9s %-24s %10s %10s %11s   %5s  %5s  %5s\n' platform program wall CPU "peak RSS" \
+    wall CPU RSS
 
 export QT_QPA_PLATFORM=offscreen
 platform offscreen

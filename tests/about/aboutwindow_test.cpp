@@ -23,6 +23,7 @@ private slots:
 
     // The version sits on a line of its own below the program's name, and none of it is cut off.
     void theTitleShowsNameAndVersionWhole() {
+        showForm();  // the title is fitted as the window opens
         auto* title = control<QLabel>("Label1");
         QCOMPARE(title->text(), QStringLiteral("Tavrel Second Edition Character Generator"
                                                "                   v. 1.2"));
