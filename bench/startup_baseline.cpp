@@ -44,8 +44,8 @@ int main(int argc, char* argv[]) {
 
     // 7 group boxes, 28 radio buttons (8 of them on a panel), 10 check boxes, 9 labels and 3
     // buttons: 58 widgets in the dialog, 59 with it, as many as the options window has.
-    const std::pair<const char*, int> radioGroups[] = {{"Race", 6},     {"Gender", 2}, {"Level", 3},
-                                                       {"Law", 3},      {"Good", 3},   {"Dice", 3}};
+    const std::pair<const char*, int> radioGroups[] = {{"Race", 6}, {"Gender", 2}, {"Level", 3},
+                                                       {"Law", 3},  {"Good", 3},   {"Dice", 3}};
     int column = 0;
     for (const auto& [title, count] : radioGroups) {
         QGroupBox* box = group(dialog, QString::fromLatin1(title));
