@@ -1,24 +1,27 @@
 #include <QApplication>
+#include <QIcon>
 
-#include "aboutwindow.h"
-#include "optionswindow.h"
-#include "placeholderwindows.h"
+#include "appinfo.h"
+#include "startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrel Second Edition Character Generator"));
+    tavrel::setApplicationIdentity();
+    // The desktop's icon theme first; the icon built into the program where it has none.
+    QIcon builtIn;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        builtIn.addFile(QStringLiteral(":/icons/org.tavrel.Tavrel-%1.png").arg(size));
+    }
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QString::fromUtf8(tavrel::appinfo::kAppId), builtIn));
     // The options window is hidden while the results window is shown, so closing the results
     // window must not count as closing the last window: only the options window ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // Created once, in this order; the first is the main window.
-    TForm1 options;
-    PlaceholderResults results(options);
-    tavrel::TForm3 about(&options);
-    options.setResultsWindow(&results);
-    options.setAboutWindow(&about);
-    QObject::connect(&options, &TForm1::closed, &app, &QApplication::quit);
+    tavrel::ProgramWindows windows;
+    windows.fitToDesktopFont();
+    QObject::connect(&windows.options, &TForm1::closed, &app, &QApplication::quit);
 
-    options.show();
+    windows.options.show();
     return QApplication::exec();
 }
