@@ -150,14 +150,16 @@ void TForm3::mailTo(const QString& address) {
 // The title is meant as the program's name on one line and the version on the next. Fonts wider
 // than the one the window was drawn for would break the name over two lines and push the
 // version below the window's edge; then the title gets smaller until the name fits its line.
-// `scale` is how much the window has been enlarged for the desktop's font size.
+// `scale` is how much the window has been enlarged for the desktop's font size. The name keeps a
+// twentieth of the line spare: on a high-density screen the text is hinted at its larger size in
+// device pixels and can come out a little wider than measured here.
 void TForm3::fitTitle(qreal scale) {
     const int largest = qRound(kTitlePixels * scale);
     const int smallest = qRound(kSmallestTitlePixels * scale);
+    const int nameRoom = Label1->width() * 19 / 20;
     for (int pixels = largest; pixels >= smallest; --pixels) {
         Label1->setFont(pixelFont(font(), pixels));
-        const bool nameFits =
-            Label1->fontMetrics().horizontalAdvance(kProgramName) <= Label1->width();
+        const bool nameFits = Label1->fontMetrics().horizontalAdvance(kProgramName) <= nameRoom;
         if (nameFits && Label1->heightForWidth(Label1->width()) <= Label1->height())
             return;
     }

@@ -77,8 +77,8 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
 step "starting the installed programs"
 [ "$(command -v tavrel-cli)" = /usr/bin/tavrel-cli ] || fail "tavrel-cli is not on the PATH"
 [ "$(tavrel-cli --version)" = "tavrel-cli $version" ] || fail "tavrel-cli --version is wrong"
-tavrel-cli generate --race dwarf --class fighter,thief --seed 7 --time 12:00:00.000 \
-  | grep -q '^Level' || fail "tavrel-cli generate printed no character"
+tavrel-cli generate --race dwarf --class fighter,thief --alignment CN --seed 7 --time 12:00:00.000 \
+  | grep -q '^Gender: Male .*Race: Dwarf' || fail "tavrel-cli generate printed no character"
 # The window program runs until it is closed; still running after some seconds means it
 # started and settled into its event loop.
 status=0
