@@ -66,12 +66,29 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "package check: passed"
   exit 0
 fi
-if dpkg-query -W -f='${Status}' tavrel 2>/dev/null | grep -q 'install ok installed'; then
-  fail "a tavrel package is installed already; remove it (apt-get remove tavrel) and rerun"
+# A package that an earlier, interrupted check installed is marked by this stamp and may go; a
+# package the machine's owner installed is left alone, and then the install is not tried.
+stamp=/var/tmp/tavrel-package-check.installed
+installed() { dpkg-query -W -f='${Status}' tavrel 2>/dev/null | grep -q 'install ok installed'; }
+if installed; then
+  if [ ! -e "$stamp" ]; then
+    echo "package check: a tavrel package is installed already, so the install was not tried"
+    echo "package check: passed"
+    exit 0
+  fi
+  DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tavrel >/dev/null
 fi
 
 step "installing with apt-get"
-trap 'step "removing the package"; DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tavrel >/dev/null' EXIT
+remove() {
+  step "removing the package"
+  DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tavrel >/dev/null
+  rm -f "$stamp"
+  ! installed || fail "apt-get remove left tavrel installed"
+  [ ! -e /usr/bin/tavrel ] || fail "apt-get remove left /usr/bin/tavrel behind"
+}
+trap remove EXIT
+touch "$stamp"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
 
 step "starting the installed programs"
