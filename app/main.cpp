@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     tavrel::ProgramWindows windows;
-    windows.fitToDesktopFont();
+    windows.fitToDesktop();
     QObject::connect(&windows.options, &TForm1::closed, &app, &QApplication::quit);
 
     windows.options.show();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "appinfo.h"
 #include "fontscale.h"
@@ -19,18 +20,39 @@ void setApplicationIdentity() {
     QGuiApplication::setDesktopFileName(QString::fromUtf8(appinfo::kAppId));
 }
 
-ProgramWindows::ProgramWindows() : results(options), about(&options) {
+ProgramWindows::ProgramWindows()
+    : generator(random, clock),
+      results(generator, [this] { return options.captureOptions(); }),
+      about(&options) {
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);
+    QObject::connect(&results, &TForm2::formHidden, &options, &QWidget::show);
 }
 
-void ProgramWindows::fitToDesktopFont() {
+void ProgramWindows::fitToDesktop() {
     const qreal factor = fontScale(QApplication::font());
-    for (QWidget* window : all()) {
-        scaleWindow(window, factor);
+    if (factor > 1.0) {
+        for (QWidget* window : all()) {
+            scaleWindow(window, factor);
+        }
+        results.scaleLabelLayout(factor);
+        if (const QScreen* screen = options.screen()) {
+            options.move(screen->availableGeometry().center() - options.rect().center());
+        }
     }
-    if (const QScreen* screen = options.screen()) {
-        options.move(screen->availableGeometry().center() - options.rect().center());
+    // The results window opens at a fixed place; on a small or highly scaled screen that place
+    // would put part of it off the screen.
+    for (QWidget* window : all()) {
+        const QScreen* screen = window->screen();
+        if (screen == nullptr) {
+            continue;
+        }
+        const QRect area = screen->availableGeometry();
+        const int x =
+            std::max(area.left(), std::min(window->x(), area.right() + 1 - window->width()));
+        const int y =
+            std::max(area.top(), std::min(window->y(), area.bottom() + 1 - window->height()));
+        window->move(x, y);
     }
 }
 

@@ -35,16 +35,73 @@ bool isControlRole(QAccessible::Role role) {
     }
 }
 
-// The widgets that belong to `window` itself, not to a window it owns, nor the inner parts of
-// a drop-down (which take their name from the drop-down).
+// The widgets that belong to `window` itself: not those of a window it owns, nor the inner
+// parts of a drop-down or of a scrolling list or text box, which Qt names "qt_..." and which
+// take their name and place from the control around them.
 QList<QWidget*> ownControls(QWidget* window) {
     QList<QWidget*> controls;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->window() == window && qobject_cast<QComboBox*>(w->parentWidget()) == nullptr) {
+        const bool inner = w->objectName().startsWith(QLatin1String("qt_")) ||
+                           qobject_cast<QComboBox*>(w->parentWidget()) != nullptr;
+        if (w->window() == window && !inner) {
             controls << w;
         }
     }
     return controls;
+}
+
+// The name a control has of its own: see unnamedControls.
+QString ownName(QWidget* window, QWidget* control, QAccessibleInterface* iface) {
+    if (!control->accessibleName().isEmpty()) {
+        return control->accessibleName();
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() == control) {
+            return label->text();
+        }
+    }
+    switch (iface->role()) {
+        case QAccessible::PushButton:
+        case QAccessible::CheckBox:
+        case QAccessible::RadioButton:
+        case QAccessible::Grouping:
+        case QAccessible::Link:
+            return iface->text(QAccessible::Name);
+        default:
+            return QString();
+    }
+}
+
+// Where a control paints, in its parent's coordinates. A label paints no background, only its
+// text, and a line's box holds room above the capitals and below the descenders; so stacked
+// labels whose boxes touch are fine as long as their letters stay apart.
+QRect paintedArea(const QWidget* w) {
+    const auto* label = qobject_cast<const QLabel*>(w);
+    if (label == nullptr || label->autoFillBackground() || label->wordWrap()) {
+        return w->geometry();
+    }
+    if (label->text().isEmpty()) {
+        return QRect();
+    }
+    const QFontMetrics metrics = label->fontMetrics();
+    const QRect contents = label->contentsRect();
+    int top = contents.top();
+    if (label->alignment() & Qt::AlignVCenter) {
+        top += (contents.height() - metrics.height()) / 2;
+    } else if (label->alignment() & Qt::AlignBottom) {
+        top = contents.bottom() + 1 - metrics.height();
+    }
+    const QRect ink = metrics.tightBoundingRect(label->text());
+    return ink.translated(label->x() + contents.left(), label->y() + top + metrics.ascent());
+}
+
+bool allowedOverlap(const LayoutExceptions& exceptions, const QWidget* a, const QWidget* b) {
+    for (const QStringList& pair : exceptions.overlapping) {
+        if (pair.contains(a->objectName()) && pair.contains(b->objectName())) {
+            return true;
+        }
+    }
+    return false;
 }
 
 QString sizeText(QSize s) {
@@ -146,7 +203,7 @@ QStringList unnamedControls(QWidget* window) {
         if (iface == nullptr || !isControlRole(iface->role())) {
             continue;
         }
-        if (iface->text(QAccessible::Name).trimmed().isEmpty()) {
+        if (ownName(window, w, iface).trimmed().isEmpty()) {
             found << QStringLiteral("%1 (%2)").arg(
                 describe(w), QString::fromLatin1(w->metaObject()->className()));
         }
@@ -154,11 +211,11 @@ QStringList unnamedControls(QWidget* window) {
     return found;
 }
 
-QStringList clippedTexts(QWidget* window, const QStringList& neverShown) {
+QStringList clippedTexts(QWidget* window, const LayoutExceptions& exceptions) {
     QStringList found;
     QList<QWidget*> shown;
     for (QWidget* w : ownControls(window)) {
-        if (neverShown.contains(w->objectName())) {
+        if (exceptions.neverShown.contains(w->objectName())) {
             continue;
         }
         if (w->isVisibleTo(window)) {
@@ -185,7 +242,8 @@ QStringList clippedTexts(QWidget* window, const QStringList& neverShown) {
         for (qsizetype j = i + 1; j < shown.size(); ++j) {
             const QWidget* a = shown[i];
             const QWidget* b = shown[j];
-            if (a->parentWidget() == b->parentWidget() && a->geometry().intersects(b->geometry())) {
+            if (a->parentWidget() == b->parentWidget() &&
+                paintedArea(a).intersects(paintedArea(b)) && !allowedOverlap(exceptions, a, b)) {
                 found << QStringLiteral("%1 and %2 overlap").arg(describe(a), describe(b));
             }
         }

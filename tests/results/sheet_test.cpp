@@ -165,7 +165,10 @@ TEST(SheetText, Latin1BytesAndCharacterReferences) {
     EXPECT_EQ(sheetText("\xC2\x80\xC2\x9F"), "&#128;&#159;") << "C1 controls as references";
     EXPECT_EQ(sheetText("\xE2\x82\xAC"), "&#8364;") << "euro sign";
     EXPECT_EQ(sheetText("\xF0\x9F\x90\x89"), "&#128009;") << "outside the basic plane";
-    EXPECT_EQ(sheetText("a\xFF" "b"), "a&#65533;b") << "malformed UTF-8";
+    EXPECT_EQ(sheetText("a\xFF"
+                        "b"),
+              "a&#65533;b")
+        << "malformed UTF-8";
     EXPECT_EQ(sheetText("\xE2\x82"), "&#65533;&#65533;") << "truncated sequence";
     EXPECT_EQ(sheetText("\xC0\xAF"), "&#65533;&#65533;") << "overlong encoding";
 }

@@ -1,0 +1,347 @@
+#include "resultswindow.h"
+
+#include <QComboBox>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <array>
+
+#include "intervaltimer.h"
+#include "nonweapons.h"
+#include "sheet.h"
+#include "sheetfile.h"
+#include "weapons.h"
+
+namespace tavrel {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The window was designed for an 8 point sans serif at 96 dots per inch; the pixel size keeps
+// the text in proportion to the fixed pixel layout whatever the screen's resolution.
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+bool setTextIfChanged(QLabel* label, const std::string& text) {
+    const QString shown = fromUtf8(text);
+    if (label->text() == shown) {
+        return false;
+    }
+    label->setText(shown);
+    label->adjustSize();
+    return true;
+}
+
+void setTextIfChanged(QLineEdit* field, const QString& text) {
+    if (field->text() != text) {
+        field->setText(text);
+    }
+}
+
+int selectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+}  // namespace
+
+TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* parent)
+    : QDialog(parent),
+      m_generator(generator),
+      m_captureOptions(std::move(captureOptions)),
+      m_chooser(std::make_unique<FileDialogSavePathChooser>()),
+      m_reporter(std::make_unique<MessageBoxReporter>()) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(
+        QStringLiteral("Tavrel Second Edition Character Generator - = Results Screen = -"));
+    // A fixed single border with the system menu and the minimise box, and no maximise box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(windowFont());
+    setFixedSize(585, 338);
+    move(244, 187);
+    setSizeGripEnabled(false);
+
+    m_ui = buildResultsControls(this);
+
+    // Both timers run from creation with the intervals the engine starts with.
+    m_timer1 =
+        new IntervalTimer(QStringLiteral("Timer1"), m_generator.state().revealInterval, this);
+    m_timer2 = new IntervalTimer(QStringLiteral("Timer2"), m_generator.state().fillInterval, this);
+    connect(m_timer1, &IntervalTimer::timeout, this, &TForm2::Timer1Timer);
+    connect(m_timer2, &IntervalTimer::timeout, this, &TForm2::Timer2Timer);
+
+    connect(m_ui.Memo1, &QPlainTextEdit::textChanged, this, &TForm2::nameTyped);
+    connect(m_ui.Button9, &QPushButton::clicked, this, &TForm2::Button9Click);
+    connect(m_ui.Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+    connect(m_ui.Button6, &QPushButton::clicked, this, &TForm2::Button6Click);
+    connect(m_ui.btclearweponslist, &QPushButton::clicked, this, &TForm2::btclearweponslistClick);
+    connect(m_ui.Button8, &QPushButton::clicked, this, &TForm2::Button8Click);
+    connect(m_ui.Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+    connect(m_ui.Button7, &QPushButton::clicked, this, &TForm2::Button7Click);
+    connect(m_ui.Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(m_ui.Button4, &QPushButton::clicked, this, &TForm2::FormShow);
+    connect(m_ui.Savebtn, &QPushButton::clicked, this, &TForm2::SavebtnClick);
+    connect(m_ui.btclosegen, &QPushButton::clicked, this, &TForm2::btclosegenClick);
+
+    // Hidden and disabled until the options window hands over.
+    setEnabled(false);
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::scaleLabelLayout(qreal factor) {
+    tavrel::scaleLabelLayout(m_ui, factor);
+}
+
+void TForm2::setSavePathChooser(std::unique_ptr<SavePathChooser> chooser) {
+    m_chooser = std::move(chooser);
+}
+
+void TForm2::setMessageReporter(std::unique_ptr<MessageReporter> reporter) {
+    m_reporter = std::move(reporter);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Restoring the minimised window is a spontaneous show and must not reroll.
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TForm2::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) {
+        FormHide();
+    }
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    // Only "Exit" and the close box leave the window; Esc does nothing.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TForm2::FormShow() {
+    m_generator.FormShow(m_captureOptions());
+    afterEngineCall();
+}
+
+void TForm2::FormHide() {
+    emit formHidden();
+}
+
+void TForm2::Timer1Timer() {
+    m_generator.Timer1Timer();
+    afterEngineCall();
+}
+
+void TForm2::Timer2Timer() {
+    m_generator.Timer2Timer();
+    afterEngineCall();
+}
+
+void TForm2::Button9Click() {
+    m_generator.newName();
+    afterEngineCall();
+}
+
+void TForm2::Button3Click() {
+    const QComboBox* offered = m_ui.weaponBox(m_generator.state().offeredList);
+    m_generator.addWeapon(offered->currentText().toStdString());
+    afterEngineCall();
+}
+
+void TForm2::Button6Click() {
+    const int row = selectedRow(m_ui.weaponlist);
+    if (row < 0) {
+        return;
+    }
+    m_generator.removeWeapon(row);
+    afterEngineCall();
+}
+
+void TForm2::btclearweponslistClick() {
+    m_generator.clearWeapons();
+    afterEngineCall();
+}
+
+void TForm2::Button8Click() {
+    // Only a weapon of the Warrior list can be a specialization; typed free text is ignored.
+    const std::string text = m_ui.weaponBox(WeaponList::Warrior)->currentText().toStdString();
+    const std::span<const std::string_view> entries = weaponListEntries(WeaponList::Warrior);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i] == text) {
+            m_generator.specializeIn(static_cast<int>(i));
+            afterEngineCall();
+            return;
+        }
+    }
+}
+
+void TForm2::Button2Click() {
+    std::array<std::string, kNonWeaponGroups.size()> texts;
+    std::array<std::string_view, kNonWeaponGroups.size()> choices;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = m_ui.groupBoxes[i]->currentText().toStdString();
+        choices[i] = texts[i];
+    }
+    m_generator.addNonWeapons(choices);
+    for (QComboBox* box : m_ui.groupBoxes) {
+        box->setCurrentIndex(0);
+    }
+    afterEngineCall();
+}
+
+void TForm2::Button7Click() {
+    const int row = selectedRow(m_ui.Nonweaponlist);
+    if (row < 0) {
+        return;
+    }
+    m_generator.deleteNonWeapon(row);
+    afterEngineCall();
+}
+
+void TForm2::Button1Click() {
+    m_generator.clearNonWeapons();
+    afterEngineCall();
+}
+
+void TForm2::SavebtnClick() {
+    const std::optional<QString> path = m_chooser->chooseSavePath(this);
+    if (!path) {
+        return;
+    }
+    // The page is formed only now, after the dialog has closed, from the record as it stands.
+    const std::string page = characterSheet(m_generator.character());
+    const std::optional<QString> error = writeSheetFile(*path, QByteArray::fromStdString(page));
+    if (error) {
+        m_reporter->reportError(this, *error);
+    }
+}
+
+void TForm2::btclosegenClick() {
+    close();
+}
+
+void TForm2::nameTyped() {
+    m_generator.setName(m_ui.Memo1->toPlainText().toStdString());
+}
+
+void TForm2::afterEngineCall() {
+    const DriverState& state = m_generator.state();
+    m_timer1->setInterval(state.revealInterval);
+    m_timer2->setInterval(state.fillInterval);
+    render();
+}
+
+void TForm2::render() {
+    const Character& c = m_generator.character();
+    const QString name = fromUtf8(c.name);
+    if (m_ui.Memo1->toPlainText() != name) {
+        // The record already holds the name; the memo only has to show it.
+        const QSignalBlocker blocker(m_ui.Memo1);
+        m_ui.Memo1->setPlainText(name);
+    }
+    if (renderLabels()) {
+        relayoutLabels(m_ui);
+    }
+    renderScores();
+    renderList(m_ui.weaponlist, m_shownWeapons, c.weapons);
+    renderList(m_ui.Nonweaponlist, m_shownNonWeapons, c.nonWeapons);
+    renderOffered();
+}
+
+bool TForm2::renderLabels() {
+    const Character& c = m_generator.character();
+    bool changed = false;
+    changed |= setTextIfChanged(m_ui.genderlabel, c.genderLine);
+    changed |= setTextIfChanged(m_ui.hplabel, c.hitPointsLine);
+    changed |= setTextIfChanged(m_ui.RaceLabel, c.raceLine);
+    changed |= setTextIfChanged(m_ui.classname, c.classLine);
+    changed |= setTextIfChanged(m_ui.levellabel, c.levelLine);
+    changed |= setTextIfChanged(m_ui.algLAB, c.alignmentLine);
+    changed |= setTextIfChanged(m_ui.aclab, c.armourLine);
+    changed |= setTextIfChanged(m_ui.wizspllab, c.wizardSpellsLine);
+    changed |= setTextIfChanged(m_ui.prspllab, c.priestSpellsLine);
+    changed |= setTextIfChanged(m_ui.Thieflab, c.thiefLine);
+    changed |= setTextIfChanged(m_ui.Label2, c.specialLine);
+    changed |= setTextIfChanged(m_ui.Label9, c.scrollLine);
+    return changed;
+}
+
+void TForm2::renderScores() {
+    const Character& c = m_generator.character();
+    for (std::size_t i = 0; i < m_ui.abilityFields.size(); ++i) {
+        const int score = c.abilityScore[i];
+        // 0 means not rolled yet, and shows as a blank field.
+        setTextIfChanged(m_ui.abilityFields[i], score == 0 ? QString() : QString::number(score));
+    }
+    const int exceptional = c.exceptionalStrength;
+    const QString text = exceptional < 0    ? QString()
+                         : exceptional == 0 ? QStringLiteral("00")
+                                            : QString::number(exceptional);
+    setTextIfChanged(m_ui.Edit8, text);
+    m_ui.Edit8->setHidden(text.isEmpty());
+    // The strength label keeps the size that leaves room for its slash; its text never grows.
+    const QString strength =
+        text.isEmpty() ? QStringLiteral("STR:       ") : QStringLiteral("STR:       /");
+    if (m_ui.strengthLabel()->text() != strength) {
+        m_ui.strengthLabel()->setText(strength);
+    }
+}
+
+void TForm2::renderList(QListWidget* list, std::vector<std::string>& shown,
+                        const std::vector<std::string>& entries) {
+    const bool onlyAppended =
+        shown.size() <= entries.size() && std::equal(shown.begin(), shown.end(), entries.begin());
+    if (onlyAppended && shown.size() == entries.size()) {
+        return;
+    }
+    if (!onlyAppended) {
+        // Something was removed or the list started over: the old selection means nothing now.
+        list->clear();
+        shown.clear();
+    }
+    for (std::size_t i = shown.size(); i < entries.size(); ++i) {
+        list->addItem(fromUtf8(entries[i]));
+        shown.push_back(entries[i]);
+    }
+}
+
+void TForm2::renderOffered() {
+    const DriverState& state = m_generator.state();
+    for (std::size_t i = 0; i < m_ui.weaponBoxes.size(); ++i) {
+        const bool offered = static_cast<WeaponList>(i) == state.offeredList;
+        if (m_ui.weaponBoxes[i]->isHidden() == offered) {
+            m_ui.weaponBoxes[i]->setHidden(!offered);
+        }
+    }
+    if (m_ui.Button8->isHidden() == state.specializeVisible) {
+        m_ui.Button8->setHidden(!state.specializeVisible);
+    }
+}
+
+}  // namespace tavrel

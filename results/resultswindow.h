@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "characteroptions.h"
+#include "generator.h"
+#include "messagereporter.h"
+#include "resultscontrols.h"
+#include "savepathchooser.h"
+
+class QListWidget;
+
+namespace tavrel {
+
+class IntervalTimer;
+
+// The results window. It shows the one Character of the generator, realises the engine's two
+// timers, and forwards the user's edits to the engine; it never changes the record itself.
+// Created once, hidden and disabled; the options window enables it and runs it modally. Both
+// timers run from creation, so the hidden start-up run of the reveal reseeds the random
+// generator before the first character is made.
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    using OptionsCapture = std::function<CharacterOptions()>;
+
+    TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    // Seams for the save dialog and the error box; the window starts with the real ones.
+    void setSavePathChooser(std::unique_ptr<SavePathChooser> chooser);
+    void setMessageReporter(std::unique_ptr<MessageReporter> reporter);
+
+    const ResultsControls& controls() const { return m_ui; }
+    // After the window was enlarged by `factor` for a larger desktop font: the labels that grow
+    // with their text take their places in the enlarged design.
+    void scaleLabelLayout(qreal factor);
+    IntervalTimer& revealTimer() { return *m_timer1; }
+    IntervalTimer& fillTimer() { return *m_timer2; }
+
+signals:
+    // The window was hidden (closed by "Exit" or the close box): the options window shows again.
+    void formHidden();
+
+public slots:
+    // A new character from the options as they are now: on showing the window and on "ReRoll".
+    void FormShow();
+    void Timer1Timer();
+    void Timer2Timer();
+
+    void Button9Click();            // "New name"
+    void Button3Click();            // "Add Weapon"
+    void Button6Click();            // "Remove Weapon"
+    void btclearweponslistClick();  // "Clear List"
+    void Button8Click();            // "Specialize in"
+    void Button2Click();            // "Add to list"
+    void Button7Click();            // "Delete from list"
+    void Button1Click();            // "Clear list"
+    void SavebtnClick();            // "Save Character"
+    void btclosegenClick();         // "Exit"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormHide();
+    void nameTyped();
+    // Realises the engine's timer intervals and shows what the engine call changed.
+    void afterEngineCall();
+    void render();
+    bool renderLabels();
+    void renderScores();
+    void renderList(QListWidget* list, std::vector<std::string>& shown,
+                    const std::vector<std::string>& entries);
+    void renderOffered();
+
+    Generator& m_generator;
+    OptionsCapture m_captureOptions;
+    ResultsControls m_ui;
+    IntervalTimer* m_timer1 = nullptr;
+    IntervalTimer* m_timer2 = nullptr;
+    std::unique_ptr<SavePathChooser> m_chooser;
+    std::unique_ptr<MessageReporter> m_reporter;
+    // What the list boxes show, so a tick that only appends keeps the user's selection.
+    std::vector<std::string> m_shownWeapons;
+    std::vector<std::string> m_shownNonWeapons;
+};
+
+}  // namespace tavrel

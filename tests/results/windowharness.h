@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+#include "builders.h"
+#include "generator.h"
+#include "messagereporter.h"
+#include "resultswindow.h"
+#include "savepathchooser.h"
+
+namespace tavrel::test {
+
+// Answers the save dialog as the test says, and counts how often it was asked.
+class FakeChooser final : public SavePathChooser {
+public:
+    std::optional<QString> chooseSavePath(QWidget*) override {
+        ++calls;
+        return answer;
+    }
+    std::optional<QString> answer;
+    int calls = 0;
+};
+
+class FakeReporter final : public MessageReporter {
+public:
+    void reportError(QWidget*, const QString& text) override { errors.append(text); }
+    QStringList errors;
+};
+
+// Fails the running test when any dialog other than the results window opens, and closes it so
+// the test cannot hang on a modal loop.
+class DialogWatchdog {
+public:
+    explicit DialogWatchdog(const QWidget* allowed) : m_allowed(allowed) {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { check(); });
+        m_timer.start(20);
+    }
+    bool tripped() const { return m_tripped; }
+    void check() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != m_allowed && w->isVisible() && qobject_cast<QDialog*>(w)) {
+                m_tripped = true;
+                w->close();
+            }
+        }
+    }
+
+private:
+    const QWidget* m_allowed;
+    QTimer m_timer;
+    bool m_tripped = false;
+};
+
+// One results window over its own generator, clock and seams, as the program wires it.
+struct WindowHarness {
+    explicit WindowHarness(CharacterOptions o = optionsFor(Human, {"fighter"}),
+                           std::uint32_t clockMs = 12 * 3600 * 1000)
+        : options(o), clock(clockMs), generator(random, clock) {
+        window = std::make_unique<TForm2>(generator, [this] { return options; });
+        auto chooserOwned = std::make_unique<FakeChooser>();
+        auto reporterOwned = std::make_unique<FakeReporter>();
+        chooser = chooserOwned.get();
+        reporter = reporterOwned.get();
+        window->setSavePathChooser(std::move(chooserOwned));
+        window->setMessageReporter(std::move(reporterOwned));
+        watchdog = std::make_unique<DialogWatchdog>(window.get());
+    }
+
+    // As "Generate!" does it, without the modal loop: enable, then show.
+    void open() {
+        window->setEnabled(true);
+        window->show();
+    }
+
+    // Drives reveal ticks by hand until the reveal stops; the clock moves as a real one would.
+    int revealToEnd() {
+        int ticks = 0;
+        while (generator.revealRunning() && ticks < 100) {
+            clock.advance(10);
+            window->Timer1Timer();
+            ++ticks;
+        }
+        return ticks;
+    }
+
+    template <typename T>
+    T* find(const char* name) const {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+
+    CharacterOptions options;
+    Random random;
+    SettableClock clock;
+    Generator generator;
+    std::unique_ptr<TForm2> window;
+    FakeChooser* chooser = nullptr;
+    FakeReporter* reporter = nullptr;
+    std::unique_ptr<DialogWatchdog> watchdog;
+};
+
+}  // namespace tavrel::test
