@@ -174,20 +174,6 @@ private slots:
         QCOMPARE(tabOrder(&results), expected);
     }
 
-    // With a specialist ticked the school panel shows, and Tab reaches its selected school
-    // between the level range and the alignment.
-    void tabReachesTheSchoolPanelWhenItShows() {
-        createWindows(8);
-        TForm1& options = m_windows->options;
-        showAndActivate(&options);
-        QTest::mouseClick(control<QAbstractButton>(options, "'Human'"), Qt::LeftButton);
-        QTest::mouseClick(control<QAbstractButton>(options, "SpecialistBox"), Qt::LeftButton);
-        QTest::mouseClick(control<QAbstractButton>(options, "RadioButton3"), Qt::LeftButton);
-        control<QWidget>(options, "'Human'")->setFocus(Qt::TabFocusReason);
-        QCOMPARE(tabOrder(&options).mid(0, 5),
-                 (QStringList{"'Human'", "'Male'", "'Low (1-5)'", "RadioButton3", "'Lawful'"}));
-    }
-
     // The about window opens with "OK" focused, so that Enter closes it; Tab reaches both mail
     // links, and screen readers see them as links they can press.
     void theMailLinksWorkFromTheKeyboard() {

@@ -117,12 +117,6 @@ bool fits(QSize needs, QSize has) {
     return needs.width() <= has.width() && needs.height() <= has.height();
 }
 
-QString withoutMnemonic(QString text) {
-    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-        .remove(QLatin1Char('&'))
-        .replace(QStringLiteral("\x01"), QStringLiteral("&"));
-}
-
 // The room a button's style leaves for its caption.
 QRect captionRoom(const QAbstractButton* button) {
     QStyleOptionButton option;
@@ -142,7 +136,7 @@ void checkButton(const QAbstractButton* button, QStringList& found) {
         return;
     }
     const QFontMetrics metrics = button->fontMetrics();
-    const QSize needs(metrics.horizontalAdvance(withoutMnemonic(button->text())), metrics.height());
+    const QSize needs(metrics.horizontalAdvance(button->text()), metrics.height());
     const QRect room = captionRoom(button);
     if (!fits(needs, room.size())) {
         found << cut(button, QStringLiteral("caption '%1'").arg(button->text()), needs,
