@@ -113,8 +113,8 @@ void TForm1::createControls() {
         auto* box = new QCheckBox(text(tavrel::kClassBoxCaptions[i]), m_classBox);
         box->setObjectName(text(tavrel::kClassBoxObjectNames[i]));
         box->setGeometry(place.x, place.y, place.width, 17);
-        // Not a tab stop: the boxes take the focus only when clicked.
-        box->setFocusPolicy(Qt::ClickFocus);
+        // A tab stop, so that a keyboard-only user can choose classes too.
+        box->setFocusPolicy(Qt::StrongFocus);
         m_classBoxes[static_cast<std::size_t>(i)] = box;
     }
 

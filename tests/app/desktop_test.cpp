@@ -133,14 +133,15 @@ private slots:
 
     // Tab walks the options window as it reads: the race column, gender and level range, the
     // bottom band from the alignment groups over the dice method to the buttons, and last the
-    // lift box along the bottom edge. Only the selected button of a group takes a stop, and
-    // the class boxes take none.
+    // lift box along the bottom edge. Only the selected button of a group takes a stop; the
+    // offered class boxes take one each, row by row.
     void tabFollowsTheOptionsWindowsLayout() {
         createWindows(8);
         showAndActivate(&m_windows->options);
         control<QWidget>(m_windows->options, "'Elf'")->setFocus(Qt::TabFocusReason);
         QCOMPARE(tabOrder(&m_windows->options),
-                 (QStringList{"'Elf'", "'Male'", "'Low (1-5)'", "'Lawful'", "'Good'",
+                 (QStringList{"'Elf'", "'Male'", "'Low (1-5)'", "FighterBox", "RangerBox",
+                              "ClericBox", "MageBox", "SpecialistBox", "'Lawful'", "'Good'",
                               "'6 times 3d6 '", "Button1", "Button4", "Button3", "CheckBox2"}));
     }
 
