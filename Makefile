@@ -4,10 +4,14 @@ SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
 
 PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format \
-            clang libclang-rt-14-dev rapidjson-dev
+            clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream rapidjson-dev
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build build-asan fuzz format clean
+.PHONY: run test deps configure build build-asan fuzz install package package-check format clean
+
+# Where `make install` puts the programs (make install PREFIX=/usr DESTDIR=/tmp/stage).
+PREFIX ?= /usr/local
+INSTALLED_TARGETS := tavrel tavrel-cli manpages
 
 # Fuzz targets and the seconds each one runs (make fuzz FUZZ_SECONDS=300 for a longer run).
 FUZZ_TARGETS := sheet_fuzz
@@ -56,6 +60,7 @@ test: build
 	$(MAKE) --no-print-directory build-asan
 	ctest --preset asan -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz
+	$(MAKE) --no-print-directory package-check
 
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
@@ -69,6 +74,19 @@ fuzz: deps
 	    || { tail -n 40 build-fuzz/$$t.log; exit 1; }
 	  grep -E '^stat::number_of_executed_units' build-fuzz/$$t.log || true
 	done
+
+install: configure
+	@cmake --build --preset default -j $(JOBS) --target $(INSTALLED_TARGETS)
+	cmake --install build --prefix "$(PREFIX)"
+
+# The Debian package, build/tavrel_<version>_<arch>.deb.
+package: configure
+	@cmake --build --preset default -j $(JOBS) --target $(INSTALLED_TARGETS)
+	cd build && cpack -G DEB
+
+# Builds the package, validates it, and (as root) installs it, starts both programs and removes it.
+package-check: configure
+	@packaging/check-package.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

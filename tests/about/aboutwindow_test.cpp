@@ -87,6 +87,24 @@ private slots:
         QVERIFY(m_form->isVisible());
     }
 
+    // A keyboard user reaches the links with Tab; Space or Enter on one mails its address, and
+    // Enter elsewhere still means "OK".
+    void theLinksWorkFromTheKeyboard() {
+        showForm();
+        auto* link = control<QLabel>("Label5");
+        QVERIFY(link->focusPolicy() & Qt::TabFocus);
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Space);
+        QTest::keyClick(link, Qt::Key_Return);
+        QCOMPARE(m_recorder.requests.size(), 2u);
+        QCOMPARE(m_recorder.requests.back().file,
+                 QStringLiteral("mailto:") + QStringLiteral(EXPECTED_SECOND_MAIL));
+        QVERIFY(m_form->isVisible());
+        QTest::keyClick(control<QPushButton>("Button1"), Qt::Key_Return);
+        QCOMPARE(m_recorder.requests.size(), 2u);
+        QVERIFY(!m_form->isVisible());
+    }
+
     // The hidden link keeps no leftovers: after a link of another scheme has been set up on it,
     // a mail link still mails.
     void aMailLinkAlwaysMails() {
