@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "appinfo.h"
+#include "builtinicon.h"
 #include "intervaltimer.h"
 #include "measure.h"
 #include "startup.h"
@@ -17,8 +18,7 @@ namespace {
 void measureOneGeneration(tavrel::ProgramWindows& windows) {
     const auto quitWhenComplete = [&windows] {
         const tavrel::Generator& generator = windows.generator;
-        if (windows.results.isVisible() && !generator.revealRunning() &&
-            !generator.fillRunning()) {
+        if (windows.results.isVisible() && !generator.revealRunning() && !generator.fillRunning()) {
             tavrel::reportMeasurement(QStringLiteral("one character generated, level %1")
                                           .arg(generator.character().level));
             QApplication::quit();  // also ends the results window's modal loop
@@ -45,12 +45,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     tavrel::setApplicationIdentity();
     // The desktop's icon theme first; the icon built into the program where it has none.
-    QIcon builtIn;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        builtIn.addFile(QStringLiteral(":/icons/org.tavrel.Tavrel-%1.png").arg(size));
-    }
     QApplication::setWindowIcon(
-        QIcon::fromTheme(QString::fromUtf8(tavrel::appinfo::kAppId), builtIn));
+        QIcon::fromTheme(QString::fromUtf8(tavrel::appinfo::kAppId), tavrel::builtInIcon()));
     // The options window is hidden while the results window is shown, so closing the results
     // window must not count as closing the last window: only the options window ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
