@@ -4,10 +4,15 @@ SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
 
 PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream rapidjson-dev
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build build-asan fuzz soak format clean
+.PHONY: run test deps configure build build-asan fuzz soak install package package-check format \
+        clean
+
+# Where `make install` puts the programs (make install PREFIX=/usr DESTDIR=/tmp/stage).
+PREFIX ?= /usr/local
+INSTALLED_TARGETS := tavrel tavrel-cli manpages
 
 # Fuzz targets and the seconds each one runs (make fuzz FUZZ_SECONDS=300 for a longer run).
 FUZZ_TARGETS := sheet_fuzz cli_fuzz eligibility_fuzz
@@ -56,6 +61,7 @@ test: build
 	$(MAKE) --no-print-directory build-asan
 	ctest --preset asan -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz
+	$(MAKE) --no-print-directory package-check
 
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
@@ -83,6 +89,19 @@ soak: deps
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  build-asan/soak --seconds $(SOAK_SECONDS) --seed $(SOAK_SEED)
+
+install: configure
+	@cmake --build --preset default -j $(JOBS) --target $(INSTALLED_TARGETS)
+	cmake --install build --prefix "$(PREFIX)"
+
+# The Debian package, build/tavrel_<version>_<arch>.deb.
+package: configure
+	@cmake --build --preset default -j $(JOBS) --target $(INSTALLED_TARGETS)
+	cd build && cpack -G DEB
+
+# Builds the package, validates it, and (as root) installs it, starts both programs and removes it.
+package-check: configure
+	@packaging/check-package.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

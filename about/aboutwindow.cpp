@@ -1,12 +1,12 @@
 #include "aboutwindow.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 
 #include "aslink.h"
+#include "linklabel.h"
 
 // The credits are settings of the build (see about/CMakeLists.txt).
 #ifndef TAVREL_AUTHOR_CREDIT
@@ -42,6 +42,7 @@ constexpr int kMargin = 8;
 constexpr int kTitlePixels = 24;
 constexpr int kSmallestTitlePixels = 12;
 constexpr int kCreditPixels = 13;
+constexpr int kLinkGap = 5;
 constexpr int kFirstCreditTop = 74;
 constexpr int kSecondCreditTop = 92;
 
@@ -60,10 +61,19 @@ QLabel* creditLabel(QWidget* parent, const char* name, const QString& text, int 
     return label;
 }
 
-// A blue, underlined label with a hand cursor that follows `credit` on its line.
-QLabel* mailLabel(QWidget* parent, const char* name, const QString& text, const QString& address,
-                  const QLabel* credit) {
-    auto* label = new QLabel(text, parent);
+// Puts `link` on the line of `credit`, just after it. The link's margin holds its focus frame,
+// so the link starts that much earlier and higher for its text to line up with the credit's.
+void placeLink(LinkLabel* link, QLabel* credit, qreal scale) {
+    credit->adjustSize();
+    link->adjustSize();
+    link->move(credit->geometry().right() + qRound(kLinkGap * scale) - link->margin(),
+               credit->y() - link->margin());
+}
+
+// A blue, underlined link with a hand cursor that follows `credit` on its line.
+LinkLabel* mailLabel(QWidget* parent, const char* name, const QString& text, const QString& address,
+                     QLabel* credit) {
+    auto* label = new LinkLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     QFont font = pixelFont(parent->font(), kCreditPixels);
     font.setUnderline(true);
@@ -71,10 +81,9 @@ QLabel* mailLabel(QWidget* parent, const char* name, const QString& text, const 
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label->setPalette(palette);
-    label->setCursor(Qt::PointingHandCursor);
     label->setToolTip(address);
-    label->adjustSize();
-    label->move(credit->geometry().right() + 5, credit->y());
+    label->setAccessibleDescription(QStringLiteral("Write a mail to ") + address);
+    placeLink(label, credit, 1.0);
     return label;
 }
 
@@ -97,14 +106,17 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener) : QDialog(parent) {
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(kMargin, kMargin, kClientWidth - 2 * kMargin, kFirstCreditTop - 12);
-    fitTitle();
+    // The largest size until the window first opens: fitting the title loads a font for every
+    // size it tries, and the window, created at every start, is seldom opened. showEvent fits
+    // it on every opening.
+    Label1->setFont(pixelFont(font, kTitlePixels));
 
     Label2 = creditLabel(this, "Label2", kAuthorCredit, kFirstCreditTop);
     Label3 = mailLabel(this, "Label3", QStringLiteral("(mail me!)"), kAuthorMail, Label2);
     Label4 = creditLabel(this, "Label4", kSecondCredit, kSecondCreditTop);
     Label5 = mailLabel(this, "Label5", QStringLiteral("(mail him)"), kSecondMail, Label4);
-    Label3->installEventFilter(this);
-    Label5->installEventFilter(this);
+    connect(Label3, &LinkLabel::activated, this, &TForm3::Label3Click);
+    connect(Label5, &LinkLabel::activated, this, &TForm3::Label5Click);
 
     // Never shown: it only builds the "mailto:" text and hands it to the desktop.
     ASLink1 = new TASLink(this, std::move(opener));
@@ -141,31 +153,33 @@ void TForm3::mailTo(const QString& address) {
 // The title is meant as the program's name on one line and the version on the next. Fonts wider
 // than the one the window was drawn for would break the name over two lines and push the
 // version below the window's edge; then the title gets smaller until the name fits its line.
-void TForm3::fitTitle() {
-    for (int pixels = kTitlePixels; pixels >= kSmallestTitlePixels; --pixels) {
+// `scale` is how much the window has been enlarged for the desktop's font size. The name keeps a
+// twentieth of the line spare: on a high-density screen the text is hinted at its larger size in
+// device pixels and can come out a little wider than measured here.
+// Every size tried is a font of its own that the font database must find and load; smaller
+// text never needs more room, so a binary search finds the largest size that fits with a third
+// of the loads of trying every size from the largest down.
+void TForm3::fitTitle(qreal scale) {
+    const int nameRoom = Label1->width() * 19 / 20;
+    const auto fits = [&](int pixels) {
         Label1->setFont(pixelFont(font(), pixels));
-        const bool nameFits =
-            Label1->fontMetrics().horizontalAdvance(kProgramName) <= Label1->width();
-        if (nameFits && Label1->heightForWidth(Label1->width()) <= Label1->height())
-            return;
-    }
-}
-
-bool TForm3::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == Label3 || watched == Label5) && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* label = static_cast<QLabel*>(watched);
-        if (mouse->button() == Qt::LeftButton &&
-            label->rect().contains(mouse->position().toPoint())) {
-            if (watched == Label3) {
-                Label3Click();
-            } else {
-                Label5Click();
-            }
-            return true;
+        const bool nameFits = Label1->fontMetrics().horizontalAdvance(kProgramName) <= nameRoom;
+        return nameFits && Label1->heightForWidth(Label1->width()) <= Label1->height();
+    };
+    int low = qRound(kSmallestTitlePixels * scale);
+    int high = qRound(kTitlePixels * scale);
+    // When even the smallest size does not fit, the title keeps the smallest.
+    int best = low;
+    while (low <= high) {
+        const int middle = (low + high) / 2;
+        if (fits(middle)) {
+            best = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    Label1->setFont(pixelFont(font(), best));
 }
 
 void TForm3::showEvent(QShowEvent* event) {
@@ -176,6 +190,14 @@ void TForm3::showEvent(QShowEvent* event) {
             const QRect area = target->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
+        // The window may have been enlarged for a larger desktop font since it was built; the
+        // title and the links are fitted again to the texts' sizes in the fonts they have now.
+        const qreal scale = qreal(width()) / kClientWidth;
+        fitTitle(scale);
+        placeLink(Label3, Label2, scale);
+        placeLink(Label5, Label4, scale);
+        // "OK" has the focus, so that Enter closes the window rather than starting a mail.
+        Button1->setFocus(Qt::OtherFocusReason);
     }
     QDialog::showEvent(event);
 }

@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace tavrel {
 
+class LinkLabel;
 class TASLink;
 
 // The about window: title and version, two credit lines with mail links, and "OK". The owner
@@ -27,18 +28,17 @@ public:
     void Button1Click();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void mailTo(const QString& address);
-    void fitTitle();
+    void fitTitle(qreal scale);
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
+    LinkLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
+    LinkLabel* Label5 = nullptr;
     TASLink* ASLink1 = nullptr;
     QPushButton* Button1 = nullptr;
 };

@@ -1,51 +1,27 @@
-// Throughput of the headless engine: complete characters on the virtual schedule over a fixed
-// mix of options, the sheet writer, and the eligibility exploration.
+// Throughput of the headless engine and the Qt-free rules shared with the front ends: complete
+// characters on the virtual schedule over a fixed mix of options, the sheet writer, the JSON
+// line of the command-line tool, and the eligibility exploration of every race and alignment.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <vector>
 
+#include "mix.h"
 #include "schedule.h"
+
+#ifdef TAVREL_BENCH_FRONT_SHARED
+#include "exploration.h"
+#include "sheet.h"
+#endif
+#ifdef TAVREL_BENCH_CLI
+#include "output.h"
+#endif
 
 namespace {
 
 using tavrel::CharacterOptions;
-
-CharacterOptions make(int race, unsigned mask, int levelRange, int dice, int school = 0) {
-    CharacterOptions o;
-    o.race = race;
-    o.fighter = mask & 1u;
-    o.ranger = mask & 2u;
-    o.paladin = mask & 4u;
-    o.mage = mask & 8u;
-    o.specialist = mask & 16u;
-    o.cleric = mask & 32u;
-    o.druid = mask & 64u;
-    o.thief = mask & 128u;
-    o.bard = mask & 256u;
-    if (o.specialist) o.school = school;
-    o.levelRange = levelRange;
-    o.diceMethod = dice;
-    o.lawChaos = 1;
-    o.goodEvil = (mask & 64u) ? 1 : 0;
-    return o;
-}
-
-// Every race, single and multi-class sets, all dice methods and level ranges, and a few
-// combinations that only lifted restrictions allow.
-std::vector<CharacterOptions> mixedOptions() {
-    enum : unsigned { F = 1, R = 2, P = 4, M = 8, S = 16, C = 32, D = 64, T = 128, B = 256 };
-    const unsigned sets[] = {F, R, P, M, S, C, D, T, B, F | M, F | T, F | C, C | M, F | M | T,
-                             F | C | M, R | C, D | F, F | P | M | C | T, 511};
-    std::vector<CharacterOptions> all;
-    int i = 0;
-    for (unsigned set : sets) {
-        for (int race = 0; race < 6; ++race) {
-            all.push_back(make(race, set, i % 3, (i / 3) % 3, i % 8));
-            ++i;
-        }
-    }
-    return all;
-}
+using tavrel::bench::makeOptions;
+using tavrel::bench::mixedOptions;
 
 void BM_CompleteCharacters(benchmark::State& state) {
     const std::vector<CharacterOptions> mix = mixedOptions();
@@ -54,17 +30,19 @@ void BM_CompleteCharacters(benchmark::State& state) {
     for (auto _ : state) {
         schedule.generate(mix[i]);
         benchmark::DoNotOptimize(schedule.character().hitPoints);
-        i = (i + 1) % mix.size();
+        i = i + 1 == mix.size() ? 0 : i + 1;
     }
     state.SetItemsProcessed(state.iterations());
-    state.counters["ns_per_character"] = benchmark::Counter(
-        static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    // CPU time per character, shown with its unit (us, ns).
+    state.counters["per_character"] =
+        benchmark::Counter(static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CompleteCharacters);
 
+// The longest reveal there is (level 15, two classes): the case a game master asks for most.
 void BM_LevelFifteenFighterThief(benchmark::State& state) {
-    CharacterOptions o = make(tavrel::HalfElf, 1 | 128, 2, 0);
+    const CharacterOptions o = makeOptions(tavrel::HalfElf, 1 | 128, 2, 0);
     tavrel::VirtualSchedule schedule(1, 0);
     for (auto _ : state) {
         schedule.generate(o);
@@ -73,5 +51,78 @@ void BM_LevelFifteenFighterThief(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_LevelFifteenFighterThief);
+
+#if defined(TAVREL_BENCH_FRONT_SHARED) || defined(TAVREL_BENCH_CLI)
+// One character of each set of the mix, generated once, with where each generation started.
+struct Generated {
+    CharacterOptions options;
+    tavrel::Character character;
+    tavrel::VirtualSchedule::Start start;
+};
+
+std::vector<Generated> generatedMix() {
+    tavrel::VirtualSchedule schedule(7, 8 * 3600 * 1000);
+    std::vector<Generated> all;
+    for (const CharacterOptions& o : mixedOptions()) {
+        const auto start = schedule.generate(o);
+        all.push_back({o, schedule.character(), start});
+    }
+    return all;
+}
+#endif
+
+#ifdef TAVREL_BENCH_FRONT_SHARED
+void BM_SheetWriter(benchmark::State& state) {
+    const std::vector<Generated> all = generatedMix();
+    std::size_t i = 0;
+    std::int64_t bytes = 0;
+    for (auto _ : state) {
+        const std::string page = tavrel::characterSheet(all[i].character);
+        bytes += static_cast<std::int64_t>(page.size());
+        benchmark::DoNotOptimize(page.data());
+        i = i + 1 == all.size() ? 0 : i + 1;
+    }
+    state.SetBytesProcessed(bytes);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SheetWriter);
+
+// Everything `tavrel-cli allowed` can be asked: all six races under all nine alignments, each
+// explored through the options window's own rules.
+void BM_EligibilityExploration(benchmark::State& state) {
+    std::size_t sets = 0;
+    for (auto _ : state) {
+        for (int race = 0; race < tavrel::kRaceCount; ++race) {
+            for (int lawChaos = 0; lawChaos < 3; ++lawChaos) {
+                for (int goodEvil = 0; goodEvil < 3; ++goodEvil) {
+                    sets += tavrel::allowedClassSets(race, lawChaos, goodEvil).size();
+                }
+            }
+        }
+    }
+    benchmark::DoNotOptimize(sets);
+    // One item is one race and alignment explored.
+    state.SetItemsProcessed(state.iterations() * tavrel::kRaceCount * 9);
+}
+BENCHMARK(BM_EligibilityExploration)->Unit(benchmark::kMillisecond);
+#endif
+
+#ifdef TAVREL_BENCH_CLI
+void BM_JsonLine(benchmark::State& state) {
+    const std::vector<Generated> all = generatedMix();
+    std::size_t i = 0;
+    std::int64_t bytes = 0;
+    for (auto _ : state) {
+        const Generated& g = all[i];
+        const std::string line = tavrel::cli::characterJson(g.options, g.character, g.start);
+        bytes += static_cast<std::int64_t>(line.size());
+        benchmark::DoNotOptimize(line.data());
+        i = i + 1 == all.size() ? 0 : i + 1;
+    }
+    state.SetBytesProcessed(bytes);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_JsonLine);
+#endif
 
 }  // namespace

@@ -45,7 +45,7 @@ constexpr const char* kHelp =
     "  --lift-restrictions  allow class sets the options window would not\n"
     "  --time HH:MM:SS.mmm  virtual start time, UTC (default now)\n"
     "  --seed N             generator seed 0..4294967295 (default from the clock)\n"
-    "  --count N            characters one after another (default 1)\n"
+    "  --count N            characters one after another, 1..1000000 (default 1)\n"
     "  --format text|json|html                           (default text)\n"
     "  --output PATH        a file; for several html sheets a folder (default stdout)\n"
     "\n"
@@ -104,18 +104,17 @@ T require(std::optional<T> parsed, const char* option, const std::string& text,
     return *parsed;
 }
 
+[[noreturn]] void failWrite(const QString& path, const QSaveFile& file) {
+    throw Failure{"--output: cannot write '" + path.toStdString() + "': " +
+                  file.errorString().toStdString()};
+}
+
 // Writes `bytes` to `path` atomically: the file appears complete or not at all.
 void writeFile(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw Failure{"--output: cannot write '" + path.toStdString() + "': " +
-                      file.errorString().toStdString()};
-    }
+    if (!file.open(QIODevice::WriteOnly)) failWrite(path, file);
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.commit()) {
-        throw Failure{"--output: cannot write '" + path.toStdString() + "': " +
-                      file.errorString().toStdString()};
-    }
+    if (file.write(bytes.data(), size) != size || !file.commit()) failWrite(path, file);
 }
 
 struct Common {
@@ -189,10 +188,10 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
                                                          value(p, "seed"),
                                                          "a number from 0 to 4294967295")
                                                : now;
-    const int count =
-        p.isSet("count") ? require(parseCount(value(p, "count"), kMaxCount), "count",
-                                   value(p, "count"), "a number from 1 to 10000")
-                         : 1;
+    const std::string countRange = "a number from 1 to " + std::to_string(kMaxCount);
+    const int count = p.isSet("count") ? require(parseCount(value(p, "count"), kMaxCount), "count",
+                                                 value(p, "count"), countRange.c_str())
+                                       : 1;
     const std::string format = p.isSet("format") ? value(p, "format") : "text";
     if (format != "text" && format != "json" && format != "html") {
         throw Failure{"--format: '" + format + "' is not text, json or html"};
@@ -211,40 +210,52 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
         }
     }
 
+    if (folder && !QDir().mkpath(output)) {
+        throw Failure{"--output: cannot create the folder '" + output.toStdString() + "'"};
+    }
+    // One file for everything is written through QSaveFile: it appears complete or not at all.
+    std::optional<QSaveFile> file;
+    if (p.isSet("output") && !folder) {
+        file.emplace(output);
+        if (!file->open(QIODevice::WriteOnly)) failWrite(output, *file);
+    }
+
+    // Output leaves in pieces as it is made, so that a run of any length holds one piece in
+    // memory rather than all of it.
+    constexpr std::size_t kPieceBytes = 1 << 20;
+    std::string piece;
+    const auto flush = [&] {
+        if (file) {
+            const auto size = static_cast<qint64>(piece.size());
+            if (file->write(piece.data(), size) != size) failWrite(output, *file);
+        } else {
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        }
+        piece.clear();
+    };
+
     VirtualSchedule schedule(seed, time);
-    std::string all;
-    std::vector<std::string> sheets;
+    const int width = static_cast<int>(std::to_string(count).size());
     for (int i = 0; i < count; ++i) {
         const VirtualSchedule::Start start = schedule.generate(o);
         const Character& c = schedule.character();
         if (format == "json") {
-            all += characterJson(o, c, start) + "\n";
-        } else if (format == "html") {
-            sheets.push_back(characterSheet(c));
-        } else {
-            if (i > 0) all += "\n";
-            all += characterText(c, start);
-        }
-    }
-    if (format == "html" && !folder) {
-        for (const std::string& s : sheets) all += s;
-    }
-
-    if (folder) {
-        if (!QDir().mkpath(output)) {
-            throw Failure{"--output: cannot create the folder '" + output.toStdString() + "'"};
-        }
-        const int width = static_cast<int>(std::to_string(count).size());
-        for (int i = 0; i < count; ++i) {
+            appendCharacterJson(piece, o, c, start);
+            piece += '\n';
+        } else if (format == "html" && folder) {
             const QString name =
                 QStringLiteral("character-%1.htm").arg(i + 1, width, 10, QLatin1Char('0'));
-            writeFile(QDir(output).filePath(name), sheets[static_cast<std::size_t>(i)]);
+            writeFile(QDir(output).filePath(name), characterSheet(c));
+        } else if (format == "html") {
+            piece += characterSheet(c);
+        } else {
+            if (i > 0) piece += '\n';
+            piece += characterText(c, start);
         }
-    } else if (p.isSet("output")) {
-        writeFile(output, all);
-    } else {
-        out << all;
+        if (piece.size() >= kPieceBytes) flush();
     }
+    flush();
+    if (file && !file->commit()) failWrite(output, *file);
     return kExitOk;
 }
 

@@ -10,7 +10,9 @@ namespace tavrel::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
-inline constexpr int kMaxCount = 10'000;
+// Output is written as it is made, so the count is bounded only to keep a mistyped number from
+// running for hours.
+inline constexpr int kMaxCount = 1'000'000;
 
 // The whole command-line tool: `args` are the words after the program name. Output goes to
 // `out` (or the --output file), one message line to `err` on bad input. Returns the exit status:

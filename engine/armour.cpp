@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "numbertext.h"
+
 namespace tavrel {
 
 namespace {
@@ -14,19 +16,22 @@ constexpr std::array<int, 16> kDexterityAdjustment{4,  3,  2,  1,              /
                                                    0,  0,  0,  0, 0, 0, 0, 0,  // 7 .. 14
                                                    -1, -2, -3, -4};            // 15 .. 18
 
+// What a block has chosen so far. The text is kept as its parts, not composed, because a later
+// block may replace it and the line is written only once, at the end.
 struct Armour {
-    int armourClass = 10;  // unarmoured; also the start when no class flag is set at all
-    std::string text;
+    int armourClass = 10;   // unarmoured; also the start when no class flag is set at all
+    std::string_view type;  // empty: no armour text
+    bool shield = false;
 };
 
 void wear(Armour& a, int index) {
     a.armourClass = index + 1;
-    a.text = "Armor type: ";
-    a.text += kArmourTexts[static_cast<std::size_t>(index)];
+    a.type = kArmourTexts[static_cast<std::size_t>(index)];
+    a.shield = false;
 }
 
 void addShield(Armour& a) {
-    a.text += " and shield";
+    a.shield = true;
     a.armourClass -= 1;
 }
 
@@ -67,14 +72,24 @@ void setac(const CharacterOptions& o, Character& character, Random& random) {
     if (o.specialist || o.mage) {
         a = Armour{};
         if (o.fighter && random.randomBelow(5) < 4) {
-            a.text = "Armor type: Shield";
+            a.type = "Shield";
             a.armourClass = 9;
         }
     }
 
     a.armourClass += dexterityArmourAdjustment(dexterity);
     character.armourClass = toCounter(a.armourClass);
-    character.armourLine = "Armor class: " + std::to_string(a.armourClass) + "     " + a.text;
+    std::string& line = character.armourLine;
+    line = "Armor class: ";
+    appendNumber(line, a.armourClass);
+    line += "     ";
+    if (!a.type.empty()) {
+        line += "Armor type: ";
+        line += a.type;
+        if (a.shield) {
+            line += " and shield";
+        }
+    }
 }
 
 }  // namespace tavrel

@@ -8,6 +8,7 @@
 #include "hitpoints.h"
 #include "names.h"
 #include "nonweapons.h"
+#include "numbertext.h"
 #include "spells.h"
 #include "thiefskills.h"
 #include "weapons.h"
@@ -26,12 +27,8 @@ int drawLevel(int levelRange, Random& random) {
     return random.randomBelow(5) + base;
 }
 
-}  // namespace
-
-namespace {
-
-// Writes the level line into `line` in place: the reveal rewrites it on every tick, so it
-// reuses the string's storage instead of building temporaries.
+// Writes the level line into `line`, reusing the string's storage instead of building
+// temporaries.
 void writeLevelLine(std::string& line, int level, int classCount) {
     char buffer[32] = "Level: ";
     char* at = buffer + 7;
@@ -46,20 +43,12 @@ void writeLevelLine(std::string& line, int level, int classCount) {
     line.assign(buffer, at);
 }
 
-}  // namespace
-
-std::string levelLineFor(int level, int classCount) {
-    std::string line;
-    writeLevelLine(line, level, classCount);
-    return line;
-}
-
-std::string classLineFor(const CharacterOptions& o) {
-    std::string line = "Class: ";
-    const std::pair<bool, const char*> classes[] = {
-        {o.fighter, "Fighter"}, {o.ranger, "Ranger"}, {o.paladin, "Paladin"},
-        {o.druid, "Druid"},     {o.cleric, "Cleric"}, {o.thief, "Thief"},
-        {o.bard, "Bard"},       {o.mage, "Mage"}};
+// Composes the class line into `line`, reusing its storage from the previous character.
+void writeClassLine(std::string& line, const CharacterOptions& o) {
+    line = "Class: ";
+    const std::pair<bool, std::string_view> classes[] = {
+        {o.fighter, "Fighter"}, {o.ranger, "Ranger"}, {o.paladin, "Paladin"}, {o.druid, "Druid"},
+        {o.cleric, "Cleric"},   {o.thief, "Thief"},   {o.bard, "Bard"},       {o.mage, "Mage"}};
     for (const auto& [set, caption] : classes) {
         if (set) {
             line += caption;
@@ -69,6 +58,19 @@ std::string classLineFor(const CharacterOptions& o) {
     if (const auto school = specialistSchool(o)) {
         line += kSchoolCaptions[*school];
     }
+}
+
+}  // namespace
+
+std::string levelLineFor(int level, int classCount) {
+    std::string line;
+    writeLevelLine(line, level, classCount);
+    return line;
+}
+
+std::string classLineFor(const CharacterOptions& o) {
+    std::string line;
+    writeClassLine(line, o);
     return line;
 }
 
@@ -111,7 +113,7 @@ void Generator::FormShow(const CharacterOptions& options) {
     c.hitDiceTotal = 0;
     c.levelsRolled = 0;
     c.conHitPointTotal = 0;
-    c.classLine = classLineFor(options);
+    writeClassLine(c.classLine, options);
 
     applyRaceTable(options, c);
     applyClassMinima(options, c);
@@ -147,7 +149,12 @@ void Generator::Timer1Timer() {
         c.levelsRolled = toCounter(c.levelsRolled + 1);
     }
     c.revealTick = toCounter(t + 1);
-    writeLevelLine(c.levelLine, c.level, c.classCount);
+    // Every tick shows the level line, but it depends only on the level and the class count,
+    // which nothing but FormShow changes, and FormShow restarts the reveal at tick 0: composing
+    // it on the first tick gives every later tick the same text without rewriting it.
+    if (t == 0) {
+        writeLevelLine(c.levelLine, c.level, c.classCount);
+    }
     if (c.revealTick == c.level + 6) {
         endReveal();
     }
@@ -158,7 +165,8 @@ void Generator::endReveal() {
     m_state.revealInterval = 0;
     if (c.classCount > 0) {
         c.hitPoints = totalHitPoints(c);
-        c.hitPointsLine += " " + std::to_string(c.hitPoints);
+        c.hitPointsLine += ' ';
+        appendNumber(c.hitPointsLine, c.hitPoints);
     }
     maxnonweapon(m_options, c);
     if (m_options.bard) {
@@ -174,9 +182,12 @@ void Generator::endReveal() {
     wizspell(m_options, c);
     prspell(m_options, c);
     if (m_options.paladin) {
-        c.specialLine = "Lay on hands restores: " + std::to_string(2 * c.level) + "hp" +
-                        "     Can cure disease: " + std::to_string(c.level / 5 + 1) +
-                        " times/day";
+        std::string& line = c.specialLine;
+        line = "Lay on hands restores: ";
+        appendNumber(line, 2 * c.level);
+        line += "hp     Can cure disease: ";
+        appendNumber(line, c.level / 5 + 1);
+        line += " times/day";
     }
 }
 

@@ -28,7 +28,15 @@ struct Group {
     bool warrior;
 };
 
-void rollGroup(const Group& g, Character& c, Random& random) {
+constexpr Group kWarriorGroup{10, 9, 3, true};
+constexpr Group kPriestGroup{8, 9, 2, false};
+constexpr Group kRogueGroup{6, 10, 2, false};
+constexpr Group kWizardGroup{4, 10, 1, false};
+
+// The group is a template argument so that each group's die becomes a constant and the
+// remainder a multiplication rather than a division, on every level of every character.
+template <const Group& g>
+void rollGroup(Character& c, Random& random) {
     const int rolled = c.levelsRolled;
     if (rolled <= g.lastDieLevel) {
         const int die = random.randomBelow(6500980) % g.dieSides + 1;
@@ -49,16 +57,16 @@ void rollhp(const CharacterOptions& options, Character& character, Random& rando
         return;
     }
     if (isWarrior(options)) {
-        rollGroup({10, 9, 3, true}, character, random);
+        rollGroup<kWarriorGroup>(character, random);
     }
     if (isPriest(options)) {
-        rollGroup({8, 9, 2, false}, character, random);
+        rollGroup<kPriestGroup>(character, random);
     }
     if (isRogue(options)) {
-        rollGroup({6, 10, 2, false}, character, random);
+        rollGroup<kRogueGroup>(character, random);
     }
     if (isWizard(options)) {
-        rollGroup({4, 10, 1, false}, character, random);
+        rollGroup<kWizardGroup>(character, random);
     }
 }
 

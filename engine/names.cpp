@@ -254,10 +254,14 @@ constexpr NameTable kNameTables[] = {{"dwarfstart", dwarfstart},
 static_assert(std::size(kNameTables) == 40);
 
 // Appends drawn pieces to a name under construction. Each pick and each chance test draws once
-// from the generator, at the point where it is made.
+// from the generator, at the point where it is made. The name is built in the character's own
+// string, emptied first: its storage outlives one character, so a long genealogy does not have
+// to grow a fresh buffer every time.
 class NameBuilder {
 public:
-    explicit NameBuilder(Random& random) : m_random(random) {}
+    NameBuilder(Random& random, std::string& name) : m_random(random), m_text(name) {
+        m_text.clear();
+    }
 
     template <std::size_t N>
     void pick(const std::string_view (&table)[N]) {
@@ -266,11 +270,10 @@ public:
     // Succeeds when a draw of 0..8 exceeds k: chance(1) holds 7 times in 9, chance(7) once.
     bool chance(int k) { return m_random.randomBelow(9) > k; }
     void add(std::string_view text) { m_text += text; }
-    std::string take() { return std::move(m_text); }
 
 private:
     Random& m_random;
-    std::string m_text;
+    std::string& m_text;
 };
 
 // A dwarf's forebears are always male, whatever the character's gender.
@@ -285,9 +288,8 @@ void dwarfMaleName(NameBuilder& b) {
 }  // namespace
 
 void dwarfnaming(const CharacterOptions& options, Character& character, Random& random) {
-    character.name.clear();
     const bool male = options.gender == 0;
-    NameBuilder b(random);
+    NameBuilder b(random, character.name);
 
     b.pick(dwarfstart);
     if (b.chance(5)) {
@@ -331,13 +333,10 @@ void dwarfnaming(const CharacterOptions& options, Character& character, Random& 
     dwarfMaleName(b);  // ancestor
     b.add(" the ");
     b.pick(dwarftitle);
-
-    character.name = b.take();
 }
 
 void humnaming(const CharacterOptions& options, Character& character, Random& random) {
-    character.name.clear();
-    NameBuilder b(random);
+    NameBuilder b(random, character.name);
 
     b.pick(humstart);
     if (b.chance(4)) {
@@ -381,13 +380,10 @@ void humnaming(const CharacterOptions& options, Character& character, Random& ra
         b.add(" ");
         b.pick(humordersecond);
     }
-
-    character.name = b.take();
 }
 
 void elfnaming(const CharacterOptions& options, Character& character, Random& random) {
-    character.name.clear();
-    NameBuilder b(random);
+    NameBuilder b(random, character.name);
 
     b.pick(elfstart);
     if (b.chance(4)) {
@@ -414,8 +410,6 @@ void elfnaming(const CharacterOptions& options, Character& character, Random& ra
         b.add(" ");
         b.pick(elfordersecond);
     }
-
-    character.name = b.take();
 }
 
 void drawName(const CharacterOptions& options, Character& character, Random& random) {

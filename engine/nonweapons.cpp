@@ -1,8 +1,12 @@
 #include "nonweapons.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <iterator>
 #include <string>
+
+#include "textlist.h"
 
 namespace tavrel {
 
@@ -96,20 +100,38 @@ constexpr CostBand kRogueCosts[] = {{3, 2}, {16, 1}};
 constexpr CostBand kWarriorCosts[] = {{1, 3}, {5, 2}, {15, 1}};
 constexpr CostBand kWizardCosts[] = {{4, 2}, {10, 1}};
 
-std::span<const CostBand> costBands(NonWeaponGroup group) {
-    switch (group) {
-        case NonWeaponGroup::General:
-            return kGeneralCosts;
-        case NonWeaponGroup::Rogue:
-            return kRogueCosts;
-        case NonWeaponGroup::Warrior:
-            return kWarriorCosts;
-        case NonWeaponGroup::Wizard:
-            return kWizardCosts;
-        case NonWeaponGroup::Priest:
-            break;
+// A group list with the cost of each position worked out once from its bands: the fill makes
+// several draws on every tick, and each finds its cost by index instead of walking the bands.
+constexpr std::size_t kLongestGroup = std::size(kGeneral);
+
+struct GroupTable {
+    std::span<const std::string_view> entries;
+    std::array<std::int8_t, kLongestGroup> cost{};  // by position; 0 for the blank entry
+};
+
+constexpr GroupTable groupTable(std::span<const std::string_view> entries,
+                                std::span<const CostBand> bands) {
+    GroupTable table{entries, {}};
+    for (std::size_t position = 1; position < entries.size(); ++position) {
+        for (const CostBand& band : bands) {
+            if (static_cast<int>(position) <= band.lastPosition) {
+                table.cost[position] = static_cast<std::int8_t>(band.cost);
+                break;
+            }
+        }
     }
-    return {};
+    return table;
+}
+
+// In the order of NonWeaponGroup. The Priest list has no bands: the fill never draws from it.
+constexpr std::array<GroupTable, 5> kGroupTables{
+    groupTable(kGeneral, kGeneralCosts), groupTable(kPriest, {}), groupTable(kRogue, kRogueCosts),
+    groupTable(kWarrior, kWarriorCosts), groupTable(kWizard, kWizardCosts)};
+static_assert(kGroupTables[static_cast<std::size_t>(NonWeaponGroup::Wizard)].cost[4] == 2);
+
+const GroupTable* tableOf(NonWeaponGroup group) {
+    const auto index = static_cast<std::size_t>(group);
+    return index < kGroupTables.size() ? &kGroupTables[index] : nullptr;
 }
 
 // The two entries every fill gives for free; they are the same texts as the list entries, so a
@@ -139,50 +161,42 @@ void appendEntry(Character& c, std::string_view text) {
     c.nonWeapons.emplace_back(text);
 }
 
+// Takes a drawn entry whose cost fits, unless it is listed already. Kept apart from the draw so
+// that the draw itself, made several times on every tick, stays small.
+[[gnu::noinline]] void takeUnlessListed(Character& c, std::string_view entry, int cost) {
+    if (!isNonWeaponListed(c, entry)) {
+        appendEntry(c, entry);
+        c.nonWeaponSlotsUsed = toCounter(c.nonWeaponSlotsUsed + cost);
+    }
+}
+
 // One costed draw: a named entry (never the blank one), taken only when it is not listed yet
 // and its cost fits the slots left. A draw that does not fit is dropped, not repeated.
 void drawFrom(NonWeaponGroup group, Character& c, Random& random) {
-    const auto entries = nonWeaponGroupEntries(group);
-    const int named = static_cast<int>(entries.size()) - 1;
-    const int position = random.randomBelow(named) + 1;
-    const std::string_view entry = entries[static_cast<std::size_t>(position)];
-    const int cost = nonWeaponCost(group, position);
+    const GroupTable& table = kGroupTables[static_cast<std::size_t>(group)];
+    const int named = static_cast<int>(table.entries.size()) - 1;
+    const auto position = static_cast<std::size_t>(random.randomBelow(named) + 1);
+    const int cost = table.cost[position];
     // The cheap slot test goes first: until the reveal has set the slots no draw can fit, and
     // the list need not be searched.
-    if (cost <= c.nonWeaponSlots - c.nonWeaponSlotsUsed && !isNonWeaponListed(c, entry)) {
-        appendEntry(c, entry);
-        c.nonWeaponSlotsUsed = toCounter(c.nonWeaponSlotsUsed + cost);
+    if (cost <= c.nonWeaponSlots - c.nonWeaponSlotsUsed) {
+        takeUnlessListed(c, table.entries[position], cost);
     }
 }
 
 }  // namespace
 
 std::span<const std::string_view> nonWeaponGroupEntries(NonWeaponGroup group) {
-    switch (group) {
-        case NonWeaponGroup::General:
-            return kGeneral;
-        case NonWeaponGroup::Priest:
-            return kPriest;
-        case NonWeaponGroup::Rogue:
-            return kRogue;
-        case NonWeaponGroup::Warrior:
-            return kWarrior;
-        case NonWeaponGroup::Wizard:
-            return kWizard;
-    }
-    return {};
+    const GroupTable* table = tableOf(group);
+    return table ? table->entries : std::span<const std::string_view>{};
 }
 
 int nonWeaponCost(NonWeaponGroup group, int position) {
-    if (position < 1) {
+    const GroupTable* table = tableOf(group);
+    if (!table || position < 1 || static_cast<std::size_t>(position) >= table->entries.size()) {
         return 0;
     }
-    for (const auto& band : costBands(group)) {
-        if (position <= band.lastPosition) {
-            return band.cost;
-        }
-    }
-    return 0;
+    return table->cost[static_cast<std::size_t>(position)];
 }
 
 void maxnonweapon(const CharacterOptions& o, Character& c) {
@@ -232,7 +246,7 @@ void nonWeaponStep(const CharacterOptions& o, Character& c, Random& random) {
 }
 
 bool isNonWeaponListed(const Character& c, std::string_view text) {
-    return std::find(c.nonWeapons.begin(), c.nonWeapons.end(), text) != c.nonWeapons.end();
+    return isListed(c.nonWeapons, text);
 }
 
 void addNonWeapons(Character& c, const std::array<std::string_view, 5>& choices) {

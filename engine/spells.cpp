@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "numbertext.h"
+
 namespace tavrel {
 
 namespace {
@@ -161,7 +163,7 @@ void appendSlots(std::string& line, const Slots<N>& slots, std::string_view star
                  std::string_view none) {
     for (const std::int8_t count : slots) {
         if (count != 0) {
-            line += std::to_string(count);
+            appendNumber(line, count);
             line += '/';
         }
     }

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "numbertext.h"
+
 namespace tavrel {
 
 namespace {
@@ -94,13 +96,14 @@ void thief(const CharacterOptions& o, Character& c) {
     }
     skills[0] += points % kThiefSkillCount;
 
-    std::string line;
+    std::string& line = c.thiefLine;
+    line.clear();
     for (int i = 0; i < kThiefSkillCount; ++i) {
         line += kThiefLabels[i];
-        line += std::to_string(skills[i]);
+        appendNumber(line, skills[i]);
     }
-    c.thiefLine = line;
-    c.specialLine = "Backstab Multiplier:" + std::to_string(c.level / 4 + 2);
+    c.specialLine = "Backstab Multiplier:";
+    appendNumber(c.specialLine, c.level / 4 + 2);
     if (c.level > 9) {
         c.scrollLine = "Can read priest and mage scrolls with a 25% chance of failure";
     }
@@ -124,8 +127,15 @@ void bard(const CharacterOptions& o, Character& c) {
     climbWalls += share;
     readLanguages += share;
 
-    c.thiefLine = "PP:" + std::to_string(pickPockets) + "  DN:" + std::to_string(detectNoise) +
-                  "  CW:" + std::to_string(climbWalls) + "  RL:" + std::to_string(readLanguages);
+    std::string& line = c.thiefLine;
+    line = "PP:";
+    appendNumber(line, pickPockets);
+    line += "  DN:";
+    appendNumber(line, detectNoise);
+    line += "  CW:";
+    appendNumber(line, climbWalls);
+    line += "  RL:";
+    appendNumber(line, readLanguages);
     if (c.level > 9) {
         c.scrollLine = "Can read priest and mage scrolls with a 15% chance of failure";
     }
@@ -154,7 +164,11 @@ void ranger(const CharacterOptions& o, Character& c) {
     // Only the ranger's skills are held below 100; low values stay as they are.
     hide = std::min(hide, kRangerSkillLimit);
     move = std::min(move, kRangerSkillLimit);
-    c.thiefLine = "HS:" + std::to_string(hide) + "  MS:" + std::to_string(move);
+    std::string& line = c.thiefLine;
+    line = "HS:";
+    appendNumber(line, hide);
+    line += "  MS:";
+    appendNumber(line, move);
 }
 
 }  // namespace

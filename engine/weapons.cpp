@@ -4,6 +4,8 @@
 #include <array>
 #include <iterator>
 
+#include "textlist.h"
+
 namespace tavrel {
 
 namespace {
@@ -109,8 +111,27 @@ WeaponDraws weaponDrawsFor(const CharacterOptions& o) {
     return draws;
 }
 
+// Every list holds each weapon once, so a list can be wholly listed only when `weapons` has at
+// least as many entries; the end test of most fill ticks is settled by that count alone.
+constexpr bool allDifferent(std::span<const std::string_view> entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        for (std::size_t j = i + 1; j < entries.size(); ++j) {
+            if (entries[i] == entries[j]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(allDifferent(kWarriorWeapons) && allDifferent(kThiefWeapons) &&
+              allDifferent(kPriestWeapons) && allDifferent(kDruidWeapons) &&
+              allDifferent(kMageWeapons));
+
 bool wholeListListed(const Character& c, WeaponList list) {
     const auto entries = weaponListEntries(list);
+    if (c.weapons.size() < entries.size()) {
+        return false;
+    }
     return std::all_of(entries.begin(), entries.end(),
                        [&](std::string_view e) { return isWeaponListed(c, e); });
 }
@@ -179,6 +200,10 @@ void takeweapons(const CharacterOptions& o, Character& c, DriverState& state) {
 }
 
 void weaponStep(const CharacterOptions& o, Character& c, Random& random) {
+    // Once the slots are full no list draws, and most fill ticks come after that.
+    if (c.weaponSlotsFilled >= c.weaponSlots) {
+        return;
+    }
     const WeaponDraws draws = weaponDrawsFor(o);
     for (const WeaponList list : draws.view()) {
         // The slot test comes before every draw, so the fill never takes more than its slots.
@@ -227,7 +252,7 @@ void drawSpecialization(Character& c, Random& random) {
 }
 
 bool isWeaponListed(const Character& c, std::string_view text) {
-    return std::find(c.weapons.begin(), c.weapons.end(), text) != c.weapons.end();
+    return isListed(c.weapons, text);
 }
 
 void addWeapon(Character& c, std::string text) {

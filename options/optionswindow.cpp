@@ -113,14 +113,15 @@ void TForm1::createControls() {
         auto* box = new QCheckBox(text(tavrel::kClassBoxCaptions[i]), m_classBox);
         box->setObjectName(text(tavrel::kClassBoxObjectNames[i]));
         box->setGeometry(place.x, place.y, place.width, 17);
-        // Not a tab stop: the boxes take the focus only when clicked.
-        box->setFocusPolicy(Qt::ClickFocus);
+        // A tab stop, so that a keyboard-only user can choose classes too.
+        box->setFocusPolicy(Qt::StrongFocus);
         m_classBoxes[static_cast<std::size_t>(i)] = box;
     }
 
     m_panel = new QFrame(m_classBox);
     m_panel->setObjectName(QStringLiteral("Panel1"));
     m_panel->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
+    m_panel->setAccessibleName(QStringLiteral("Specialist school"));
     m_panel->setGeometry(18, 94, 184, 86);
     m_schoolGroup = new QButtonGroup(m_panel);
     for (int s = 0; s < kSchoolCount; ++s) {
@@ -138,9 +139,12 @@ void TForm1::createControls() {
     m_lawChaos = new RadioGroup(QString(), itemsOf(tavrel::kLawChaosCaptions), alignment);
     m_lawChaos->setObjectName(QStringLiteral("lawcaosradio"));
     m_lawChaos->setGeometry(4, 18, 73, 74);
+    // The two groups have no caption of their own; screen readers need a name for each.
+    m_lawChaos->setAccessibleName(QStringLiteral("Alignment: law or chaos"));
     m_goodEvil = new RadioGroup(QString(), itemsOf(tavrel::kGoodEvilCaptions), alignment);
     m_goodEvil->setObjectName(QStringLiteral("goodevilradio"));
     m_goodEvil->setGeometry(79, 18, 73, 74);
+    m_goodEvil->setAccessibleName(QStringLiteral("Alignment: good or evil"));
 
     m_diceMethod =
         new RadioGroup(QStringLiteral("Dice method"), itemsOf(tavrel::kDiceMethodCaptions), this);

@@ -46,7 +46,17 @@ bool LabelRow::place(std::vector<int>& xs) const {
         xs[i] = std::min(xs[i], limit - widths[i]);
         limit = xs[i] - m_gap;
     }
-    return xs[0] >= std::max(m_entries[0].designX - kFirstLabelGive, 2);
+    return xs[0] >= std::max(m_entries[0].designX - qRound(kFirstLabelGive * m_scale), 2);
+}
+
+void LabelRow::scale(qreal factor) {
+    m_scale *= factor;
+    m_right = qRound(m_right * factor);
+    m_gap = qRound(m_gap * factor);
+    for (Entry& e : m_entries) {
+        e.designX = qRound(e.designX * factor);
+        e.font.setPixelSize(qRound(pixelSizeOf(e.font) * factor));
+    }
 }
 
 void LabelRow::relayout() {
@@ -63,7 +73,7 @@ void LabelRow::relayout() {
             }
             e.label->setFont(font);
         }
-        if (place(xs) || size <= kSmallestPixelSize) {
+        if (place(xs) || size <= qRound(kSmallestPixelSize * m_scale)) {
             break;
         }
     }

@@ -20,6 +20,8 @@ public:
     // Labels are added left to right, at their designed left edges.
     void add(QLabel* label, int designX);
     void relayout();
+    // For a window enlarged by `factor`: the designed edges, the gap and the fonts grow with it.
+    void scale(qreal factor);
 
     int right() const { return m_right; }
 
@@ -35,6 +37,7 @@ private:
     std::vector<Entry> m_entries;
     int m_right;
     int m_gap;
+    qreal m_scale = 1.0;
 };
 
 }  // namespace tavrel

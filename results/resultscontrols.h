@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <vector>
 
@@ -82,5 +83,9 @@ ResultsControls buildResultsControls(QDialog* window);
 
 // Rearranges the growing labels after their texts changed.
 void relayoutLabels(ResultsControls& controls);
+
+// Moves the growing labels' designed places and fonts, and the strength slash, to a window that
+// has been enlarged by `factor` for a larger desktop font, then rearranges the labels.
+void scaleLabelLayout(ResultsControls& controls, qreal factor);
 
 }  // namespace tavrel

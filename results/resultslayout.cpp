@@ -141,24 +141,31 @@ struct AbilityRow {
     const char* caption;
     const char* field;
     const char* hint;
+    // What screen readers call the field, whose caption is an abbreviation beside it.
+    const char* name;
 };
 
 constexpr std::array<AbilityRow, 6> kAbilityRows{{
-    {"Label3", "STR:       ", "Edit2", kStrengthHint},
+    {"Label3", "STR:       ", "Edit2", kStrengthHint, "Strength"},
     {"Label5", "CON:", "Edit3",
      "An ability score that represents a character's general physique, hardiness, and state of "
-     "health."},
+     "health.",
+     "Constitution"},
     {"Label4", "DEX:", "Edit4",
      "An ability score representing a combination of a character's agility, reflexes, hand-eye "
-     "coordination, and the like."},
+     "coordination, and the like.",
+     "Dexterity"},
     {"Label6", "INT:", "Edit5",
-     "An ability score representing a character's memory, reasoning, and learning ability."},
+     "An ability score representing a character's memory, reasoning, and learning ability.",
+     "Intelligence"},
     {"Label7", "WIS:", "Edit6",
      "An ability score representing a composite of a character's intuition, judgment, common "
-     "sense, and will power."},
+     "sense, and will power.",
+     "Wisdom"},
     {"Label8", "CHA:", "Edit7",
      "An ability score representing a character's persuasiveness, personal magnetism, and ability "
-     "to lead."},
+     "to lead.",
+     "Charisma"},
 }};
 
 struct GroupRow {
@@ -168,18 +175,20 @@ struct GroupRow {
     int labelTop;
     int boxTop;
     const char* hint;
+    const char* name;  // for screen readers
 };
 
 constexpr std::array<GroupRow, 5> kGroupRows{{
-    {"Label10", "General:", "ComboBox2", 20, 15, "A list of proficiencies all characters can get"},
+    {"Label10", "General:", "ComboBox2", 20, 15, "A list of proficiencies all characters can get",
+     "General proficiencies"},
     {"Label11", "Priest:", "ComboBox3", 44, 39,
-     "A list of proficiencies cleric-oriented characters can get"},
+     "A list of proficiencies cleric-oriented characters can get", "Priest proficiencies"},
     {"Label12", "Rogue:", "ComboBox4", 68, 63,
-     "A list of proficiencies Rogue-oriented characters can get"},
+     "A list of proficiencies Rogue-oriented characters can get", "Rogue proficiencies"},
     {"Label13", "Warrior:", "ComboBox5", 92, 87,
-     "A list of proficiencies Wariror-oriented characters can get"},
+     "A list of proficiencies Wariror-oriented characters can get", "Warrior proficiencies"},
     {"Label14", "Wizard:", "ComboBox6", 116, 112,
-     "A list of proficiencies Wizzard-oriented characters can get"},
+     "A list of proficiencies Wizzard-oriented characters can get", "Wizard proficiencies"},
 }};
 
 // A label's right edge may reach up to this far inside its group box's frame.
@@ -189,6 +198,8 @@ void buildGeneral(ResultsControls& c, QWidget* window) {
     QGroupBox* g = c.GroupBox1 = group(window, "GroupBox1", "General", {2, 0, 583, 79});
     c.Label1 = label(g, "Label1", 8, 16, "Name:");
     c.Memo1 = nameMemo(g);
+    c.Memo1->setAccessibleName(QStringLiteral("Name"));
+    c.Label1->setBuddy(c.Memo1);
     c.Button9 =
         button(g, "Button9", {522, 12, 58, 21}, "New name", "Click to genereate a new name");
     c.genderlabel = label(g, "genderlabel", 8, 40, "Gender:");
@@ -212,6 +223,7 @@ void buildGeneral(ResultsControls& c, QWidget* window) {
                     "the more vulnerable the character is to attack.");
     // Never shown: it only holds the armour texts, followed by one empty item.
     c.armorlist = listBox(g, "armorlist", {320, 40, 65, 25}, nullptr);
+    c.armorlist->setAccessibleName(QStringLiteral("Armour types"));
     for (std::string_view text : kArmourTexts) {
         c.armorlist->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
@@ -262,8 +274,10 @@ void buildAbilities(ResultsControls& c, QWidget* window) {
         const int top = 16 + 24 * static_cast<int>(i);
         c.abilityFields[i] =
             scoreField(g, kAbilityRows[i].field, kFieldLeft, top, kAbilityRows[i].hint);
+        c.abilityFields[i]->setAccessibleName(QString::fromUtf8(kAbilityRows[i].name));
     }
     c.Edit8 = scoreField(g, "Edit8", kExceptionalLeft, 16, kStrengthHint);
+    c.Edit8->setAccessibleName(QStringLiteral("Exceptional strength"));
     c.Edit8->hide();
 
     for (std::size_t i = 1; i < kAbilityRows.size(); ++i) {
@@ -298,6 +312,7 @@ void buildNonWeapons(ResultsControls& c, QWidget* window) {
     c.Nonweaponlist = listBox(g, "Nonweaponlist", {8, 16, 121, 121},
                               "A learned skill not defined class but giving a greater percentage "
                               "chance to accomplish a specific task.");
+    c.Nonweaponlist->setAccessibleName(QStringLiteral("Non-weapon proficiencies"));
     for (std::size_t i = 0; i < kNonWeaponGroups.size(); ++i) {
         const GroupRow& row = kGroupRows[i];
         QLabel* l = label(g, row.label, 138, row.labelTop, row.caption, row.hint);
@@ -305,6 +320,9 @@ void buildNonWeapons(ResultsControls& c, QWidget* window) {
         QComboBox* box = dropDown(g, row.box, {182, row.boxTop, 121, 21},
                                   nonWeaponGroupEntries(kNonWeaponGroups[i]), false);
         box->setToolTip(QString::fromUtf8(row.hint));
+        box->setAccessibleName(QString::fromUtf8(row.name));
+        // On some desktops a drop-down is announced by the label it is the buddy of.
+        l->setBuddy(box);
         box->setCurrentIndex(0);
         c.groupLabels[i] = l;
         c.groupBoxes[i] = box;
@@ -324,6 +342,7 @@ void buildWeapons(ResultsControls& c, QWidget* window) {
         group(window, "GroupBox3", "Weapon Proficiencies", {432, 80, 153, 257});
     c.weaponlist = listBox(g, "weaponlist", {6, 16, 142, 89},
                            "Weapons this characters can use without penalties.");
+    c.weaponlist->setAccessibleName(QStringLiteral("Weapon proficiencies"));
     struct Offered {
         WeaponList list;
         const char* name;
@@ -340,6 +359,7 @@ void buildWeapons(ResultsControls& c, QWidget* window) {
             dropDown(g, o.name, {6, 112, 143, 21}, weaponListEntries(o.list), editable);
         box->setCurrentIndex(-1);
         box->setVisible(!editable);
+        box->setAccessibleName(QStringLiteral("Weapon to add"));
         c.weaponBoxes[static_cast<std::size_t>(o.list)] = box;
     }
     c.btclearweponslist = button(g, "btclearweponslist", {7, 136, 141, 25}, "Clear List",
@@ -351,6 +371,21 @@ void buildWeapons(ResultsControls& c, QWidget* window) {
     c.Button8 = button(g, "Button8", {8, 226, 141, 25}, "Specialize in",
                        "Changes spesialization (Single classed fighters only)");
     c.Button8->hide();
+}
+
+// Tab reads the window as it is laid out: the name row, then the columns from left to right,
+// each from top to bottom (the exceptional strength field sits beside the strength field).
+void setTabOrder(const ResultsControls& c) {
+    std::vector<QWidget*> order{c.Memo1, c.Button9, c.abilityFields[0], c.Edit8};
+    order.insert(order.end(), c.abilityFields.begin() + 1, c.abilityFields.end());
+    order.insert(order.end(), {c.Button4, c.Savebtn, c.btclosegen, c.Nonweaponlist});
+    order.insert(order.end(), c.groupBoxes.begin(), c.groupBoxes.end());
+    order.insert(order.end(), {c.Button1, c.Button7, c.Button2, c.weaponlist});
+    order.insert(order.end(), c.weaponBoxes.begin(), c.weaponBoxes.end());
+    order.insert(order.end(), {c.btclearweponslist, c.Button6, c.Button3, c.Button8});
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 }  // namespace
@@ -366,6 +401,7 @@ ResultsControls buildResultsControls(QDialog* window) {
     c.Button4->setDefault(true);
     c.Savebtn = button(window, "Savebtn", {2, 272, 105, 25}, "Save Character");
     c.btclosegen = button(window, "btclosegen", {2, 312, 105, 25}, "Exit", "Duh!");
+    setTabOrder(c);
     relayoutLabels(c);
     return c;
 }
@@ -374,6 +410,17 @@ void relayoutLabels(ResultsControls& controls) {
     for (LabelRow& row : controls.rows) {
         row.relayout();
     }
+}
+
+void scaleLabelLayout(ResultsControls& controls, qreal factor) {
+    for (LabelRow& row : controls.rows) {
+        row.scale(factor);
+    }
+    if (auto* strength = qobject_cast<StrengthLabel*>(controls.strengthLabel())) {
+        strength->scale(factor);
+        strength->adjustSize();
+    }
+    relayoutLabels(controls);
 }
 
 }  // namespace tavrel

@@ -108,6 +108,10 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
 
 TForm2::~TForm2() = default;
 
+void TForm2::scaleLabelLayout(qreal factor) {
+    tavrel::scaleLabelLayout(m_ui, factor);
+}
+
 void TForm2::setSavePathChooser(std::unique_ptr<SavePathChooser> chooser) {
     m_chooser = std::move(chooser);
 }

@@ -36,6 +36,9 @@ public:
     void setMessageReporter(std::unique_ptr<MessageReporter> reporter);
 
     const ResultsControls& controls() const { return m_ui; }
+    // After the window was enlarged by `factor` for a larger desktop font: the labels that grow
+    // with their text take their places in the enlarged design.
+    void scaleLabelLayout(qreal factor);
     IntervalTimer& revealTimer() { return *m_timer1; }
     IntervalTimer& fillTimer() { return *m_timer2; }
 

@@ -13,6 +13,9 @@ class StrengthLabel : public QLabel {
 public:
     StrengthLabel(const QString& text, int slashCentre, QWidget* parent);
 
+    // For a window enlarged by `factor`: the slash's place in the gap moves with the fields.
+    void scale(qreal factor) { m_slashCentre = qRound(m_slashCentre * factor); }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 

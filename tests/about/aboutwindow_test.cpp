@@ -23,6 +23,7 @@ private slots:
 
     // The version sits on a line of its own below the program's name, and none of it is cut off.
     void theTitleShowsNameAndVersionWhole() {
+        showForm();  // the title is fitted as the window opens
         auto* title = control<QLabel>("Label1");
         QCOMPARE(title->text(), QStringLiteral("Tavrel Second Edition Character Generator"
                                                "                   v. 1.2"));
@@ -84,6 +85,24 @@ private slots:
             QCOMPARE(request.showMode, kShowNoActivate);
         }
         QVERIFY(m_form->isVisible());
+    }
+
+    // A keyboard user reaches the links with Tab; Space or Enter on one mails its address, and
+    // Enter elsewhere still means "OK".
+    void theLinksWorkFromTheKeyboard() {
+        showForm();
+        auto* link = control<QLabel>("Label5");
+        QVERIFY(link->focusPolicy() & Qt::TabFocus);
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Space);
+        QTest::keyClick(link, Qt::Key_Return);
+        QCOMPARE(m_recorder.requests.size(), 2u);
+        QCOMPARE(m_recorder.requests.back().file,
+                 QStringLiteral("mailto:") + QStringLiteral(EXPECTED_SECOND_MAIL));
+        QVERIFY(m_form->isVisible());
+        QTest::keyClick(control<QPushButton>("Button1"), Qt::Key_Return);
+        QCOMPARE(m_recorder.requests.size(), 2u);
+        QVERIFY(!m_form->isVisible());
     }
 
     // The hidden link keeps no leftovers: after a link of another scheme has been set up on it,

@@ -16,8 +16,8 @@
 #include <string>
 #include <thread>
 
-#include "program.h"
 #include "soakdriver.h"
+#include "startup.h"
 
 namespace {
 
@@ -147,17 +147,18 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(recordMessage);
     {
         QApplication app(argc, argv);
-        QApplication::setApplicationName(
-            QStringLiteral("Tavrel Second Edition Character Generator"));
+        // As start-up sets the program up, apart from the icon.
+        tavrel::setApplicationIdentity();
         QApplication::setQuitOnLastWindowClosed(false);
 
-        tavrel::Program program([&report](const tavrel::ShellRequest&) {
+        tavrel::ProgramWindows windows([&report](const tavrel::ShellRequest&) {
             ++report.linksOpened;
             return true;
         });
-        QObject::connect(&program.options(), &TForm1::closed, &app, &QApplication::quit);
-        tavrel::soak::Driver driver(program, settings, report);
-        program.options().show();
+        windows.fitToDesktop();
+        QObject::connect(&windows.options, &TForm1::closed, &app, &QApplication::quit);
+        tavrel::soak::Driver driver(windows, settings, report);
+        windows.options.show();
         driver.start();
         QApplication::exec();
     }

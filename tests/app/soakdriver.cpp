@@ -88,12 +88,11 @@ const char* const kTextPieces[] = {"Gorm",
 
 }  // namespace
 
-Driver::Driver(Program& program, const Settings& settings, Report& report)
+Driver::Driver(ProgramWindows& program, const Settings& settings, Report& report)
     : m_program(program), m_settings(settings), m_report(report), m_rng(settings.seed) {
-    m_program.results().setSavePathChooser(std::make_unique<Chooser>(m_saveAnswer));
-    m_program.results().setMessageReporter(std::make_unique<Reporter>(m_errorsReported));
-    m_program.options().setMessageReporter(
-        [this](QWidget*, const QString&) { ++m_noClassMessages; });
+    m_program.results.setSavePathChooser(std::make_unique<Chooser>(m_saveAnswer));
+    m_program.results.setMessageReporter(std::make_unique<Reporter>(m_errorsReported));
+    m_program.options.setMessageReporter([this](QWidget*, const QString&) { ++m_noClassMessages; });
     connect(&m_timer, &QTimer::timeout, this, &Driver::tick);
 }
 
@@ -142,28 +141,28 @@ void Driver::tick() {
         return;
     }
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == &m_program.about()) {
+    if (modal == &m_program.about) {
         aboutAction();
-    } else if (modal == &m_program.results() && m_program.results().isVisible()) {
+    } else if (modal == &m_program.results && m_program.results.isVisible()) {
         resultsAction();
-    } else if (modal == nullptr && m_program.options().isVisible()) {
+    } else if (modal == nullptr && m_program.options.isVisible()) {
         optionsAction();
     }
 }
 
 void Driver::checkWindows() {
-    const bool options = m_program.options().isVisible();
-    const bool results = m_program.results().isVisible();
+    const bool options = m_program.options.isVisible();
+    const bool results = m_program.results.isVisible();
     if (options == results) {
         fail(QStringLiteral("options window %1 and results window %2")
                  .arg(options ? "shown" : "hidden", results ? "shown" : "hidden"));
     }
-    if (results && !m_program.results().isEnabled()) {
+    if (results && !m_program.results.isEnabled()) {
         fail(QStringLiteral("results window shown but disabled"));
     }
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w != &m_program.options() && w != &m_program.results() &&
-            w != &m_program.about() && qobject_cast<QDialog*>(w)) {
+        if (w->isVisible() && w != &m_program.options && w != &m_program.results &&
+            w != &m_program.about && qobject_cast<QDialog*>(w)) {
             fail(QStringLiteral("unexpected dialog '%1'").arg(w->windowTitle()));
             w->close();
         }
@@ -176,7 +175,7 @@ void Driver::checkWindows() {
 }
 
 void Driver::noteGenerationState() {
-    const Generator& g = m_program.generator();
+    const Generator& g = m_program.generator;
     const bool running = g.revealRunning() || g.fillRunning();
     if (m_generationRunning && !running) {
         ++m_report.completedGenerations;
@@ -185,7 +184,7 @@ void Driver::noteGenerationState() {
 }
 
 void Driver::optionsAction() {
-    TForm1& w = m_program.options();
+    TForm1& w = m_program.options;
     const auto group = [&w](const char* name) {
         return w.findChild<RadioGroup*>(QLatin1String(name));
     };
@@ -240,7 +239,7 @@ void Driver::optionsAction() {
 }
 
 void Driver::aboutAction() {
-    TForm3& about = m_program.about();
+    TForm3& about = m_program.about;
     const int pick = below(10);
     if (pick < 4) {
         auto* label = about.findChild<QLabel*>(pick < 2 ? QStringLiteral("Label3")
@@ -260,9 +259,9 @@ void Driver::aboutAction() {
 }
 
 void Driver::resultsAction() {
-    TForm2& w = m_program.results();
+    TForm2& w = m_program.results;
     const ResultsControls& ui = w.controls();
-    const Generator& g = m_program.generator();
+    const Generator& g = m_program.generator;
     const int pick = below(100);
     if (pick < 14) {
         const bool byKey = chance(25);
@@ -385,11 +384,11 @@ void Driver::save() {
         m_saveAnswer = path;
         const int before = m_errorsReported;
         if (diskFull) {
-            const auto size = characterSheet(m_program.generator().character()).size();
+            const auto size = characterSheet(m_program.generator.character()).size();
             const tavrel::test::FileSizeLimit limit(static_cast<rlim_t>(size * fraction / 1000));
-            m_program.results().controls().Savebtn->click();
+            m_program.results.controls().Savebtn->click();
         } else {
-            m_program.results().controls().Savebtn->click();
+            m_program.results.controls().Savebtn->click();
         }
         const int reported = m_errorsReported - before;
         if (!path) {
@@ -401,7 +400,7 @@ void Driver::save() {
         if (good && reported == 0) {
             ++m_report.goodSaves;
             const QByteArray expected =
-                QByteArray::fromStdString(characterSheet(m_program.generator().character()));
+                QByteArray::fromStdString(characterSheet(m_program.generator.character()));
             if (readAll(key) != expected)
                 fail(QStringLiteral("saved sheet differs: ") + key);
             m_saved[QFileInfo(key).canonicalFilePath()] = expected;
@@ -431,16 +430,16 @@ QString Driver::randomText() {
 // finally the options window, which ends the run.
 void Driver::windDown() {
     QWidget* modal = QApplication::activeModalWidget();
-    TForm1& options = m_program.options();
-    const Generator& g = m_program.generator();
+    TForm1& options = m_program.options;
+    const Generator& g = m_program.generator;
     if (!m_windingDown) {
         m_windingDown = true;
         m_waitTicks = 0;
         m_lastGeneration = LastGeneration::NotStarted;
     }
-    if (modal == &m_program.about()) {
-        post([this] { m_program.about().close(); });
-    } else if (modal == &m_program.results()) {
+    if (modal == &m_program.about) {
+        post([this] { m_program.about.close(); });
+    } else if (modal == &m_program.results) {
         if (m_lastGeneration == LastGeneration::Running && (g.revealRunning() || g.fillRunning())) {
             // Real timers on a loaded machine: allow a generous minute before calling it stuck.
             if (m_clock.elapsed() - m_lastGenerationStart < 60'000)
@@ -455,7 +454,7 @@ void Driver::windDown() {
                 }
             }
         }
-        post([this] { m_program.results().controls().btclosegen->click(); });
+        post([this] { m_program.results.controls().btclosegen->click(); });
     } else if (modal == nullptr && options.isVisible()) {
         if (m_lastGeneration == LastGeneration::NotStarted) {
             prepareLastGeneration();
@@ -469,7 +468,7 @@ void Driver::windDown() {
 // Gets the options window to a choice that "Generate!" accepts, one click per call, as a user
 // would from whatever the run left behind, then generates.
 void Driver::prepareLastGeneration() {
-    TForm1& options = m_program.options();
+    TForm1& options = m_program.options;
     const EligibilityModel& model = options.model();
     const auto click = [&options](const QString& name) {
         auto* box = options.findChild<QCheckBox*>(name);

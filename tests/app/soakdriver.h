@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "program.h"
+#include "startup.h"
 
 namespace tavrel::soak {
 
@@ -57,7 +57,7 @@ struct Report {
 class Driver : public QObject {
     Q_OBJECT
 public:
-    Driver(Program& program, const Settings& settings, Report& report);
+    Driver(ProgramWindows& program, const Settings& settings, Report& report);
     ~Driver() override;
 
     void start();
@@ -80,7 +80,7 @@ private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     bool chance(int percent) { return below(100) < percent; }
 
-    Program& m_program;
+    ProgramWindows& m_program;
     Settings m_settings;
     Report& m_report;
     std::mt19937 m_rng;

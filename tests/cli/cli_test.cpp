@@ -119,6 +119,49 @@ TEST(Cli, JsonCarriesEveryFieldWithItsType) {
     EXPECT_EQ(o["abilityScore"].toArray()[1].toInt(), o["abilityScore"].toArray()[1].toDouble());
 }
 
+// A run longer than one output piece (about 2 MB of JSON): every character arrives once, in
+// order, the same on standard output and in a file, with texts exactly as the engine made them
+// (human nicknames carry double quotes that the JSON must escape).
+TEST(Cli, LongRunsArriveWholeAndExact) {
+    const std::vector<std::string> args = {"generate", "--race", "human", "--class",
+                                           "fighter",  "--seed", "77",    "--time",
+                                           "10:00:00.000", "--count", "1500", "--format", "json"};
+    const Result r = cli(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto printed = lines(r.out);
+    ASSERT_EQ(printed.size(), 1500u);
+
+    CharacterOptions o;
+    o.race = Human;
+    o.fighter = true;
+    VirtualSchedule s(77, 10 * 3600 * 1000);
+    int quoted = 0;
+    for (const std::string& line : printed) {
+        s.generate(o);
+        const Character& c = s.character();
+        const QJsonObject j = parseObject(line);
+        ASSERT_EQ(j["name"].toString().toStdString(), c.name);
+        quoted += c.name.find('"') != std::string::npos ? 1 : 0;
+        EXPECT_EQ(j["armourLine"].toString().toStdString(), c.armourLine);
+        EXPECT_EQ(j["hitPoints"].toInt(-1), c.hitPoints);
+        QJsonArray weapons;
+        for (const std::string& w : c.weapons) weapons.append(QString::fromStdString(w));
+        EXPECT_EQ(j["weapons"].toArray(), weapons);
+    }
+    EXPECT_GT(quoted, 0) << "no name with a nickname: the escaping went untested";
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("party.jsonl");
+    std::vector<std::string> toFile = args;
+    toFile.insert(toFile.end(), {"--output", file.toStdString()});
+    const Result written = cli(toFile);
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_TRUE(written.out.empty());
+    EXPECT_EQ(readFile(file), r.out);
+
+    EXPECT_EQ(cli({"generate", "--class", "fighter", "--count", "1000001"}).status, 2);
+}
+
 TEST(Cli, TextReadsLikeTheResultsWindow) {
     const Result r = cli({"generate", "--class", "mage", "--race", "human", "--seed", "3",
                           "--time", "12:00:00.000"});

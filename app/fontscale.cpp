@@ -1,0 +1,120 @@
+#include "fontscale.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+namespace tavrel {
+
+namespace {
+
+constexpr qreal kDesignPoints = 8.0;
+
+// Scales the edges rather than the size, so that controls that touched still touch.
+QRect scaled(const QRect& r, qreal factor) {
+    const int left = qRound(r.x() * factor);
+    const int top = qRound(r.y() * factor);
+    const int right = qRound((r.x() + r.width()) * factor);
+    const int bottom = qRound((r.y() + r.height()) * factor);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QFont scaledFont(QFont font, qreal factor) {
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    }
+    return font;
+}
+
+// Sets a widget's geometry, or its position and fixed size when it has one, to `rect` scaled.
+void resizeScaled(QWidget* widget, const QRect& rect, qreal factor) {
+    const QRect target = scaled(rect, factor);
+    if (widget->minimumSize() == widget->maximumSize()) {
+        widget->setFixedSize(target.size());
+    } else if (!widget->isWindow() || widget->testAttribute(Qt::WA_Resized)) {
+        // A window that was never given a size takes one from its layout.
+        widget->resize(target.size());
+    }
+    if (!widget->isWindow()) {
+        widget->move(target.topLeft());
+    }
+}
+
+bool placedByLayout(const QWidget* widget) {
+    const QWidget* parent = widget->parentWidget();
+    return parent != nullptr && parent->layout() != nullptr &&
+           parent->layout()->indexOf(widget) >= 0;
+}
+
+void scaleLayout(QLayout* layout, qreal factor) {
+    const QMargins m = layout->contentsMargins();
+    layout->setContentsMargins(qRound(m.left() * factor), qRound(m.top() * factor),
+                               qRound(m.right() * factor), qRound(m.bottom() * factor));
+    if (layout->spacing() > 0) {
+        layout->setSpacing(qRound(layout->spacing() * factor));
+    }
+}
+
+}  // namespace
+
+qreal fontScale(const QFont& desktopFont) {
+    qreal points = desktopFont.pointSizeF();
+    if (points <= 0 && desktopFont.pixelSize() > 0) {
+        // A font given in pixels: points at the screen's logical resolution.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const qreal dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+        points = desktopFont.pixelSize() * 72.0 / dpi;
+    }
+    return points > kDesignPoints ? points / kDesignPoints : 1.0;
+}
+
+void scaleWindow(QWidget* window, qreal factor) {
+    if (window == nullptr || factor <= 1.0) {
+        return;
+    }
+    // Windows owned by this one (a dialog with this window as its parent) are left alone.
+    QList<QWidget*> children;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (child->window() == window) {
+            children << child;
+        }
+    }
+    // Geometry before fonts, so that controls that fit themselves to their text when the font
+    // changes end up fitted rather than enlarged twice.
+    resizeScaled(window, window->rect(), factor);
+    for (QWidget* child : children) {
+        if (!placedByLayout(child)) {
+            resizeScaled(child, child->geometry(), factor);
+        }
+    }
+    for (QLayout* layout : window->findChildren<QLayout*>()) {
+        if (layout->parentWidget() != nullptr && layout->parentWidget()->window() == window) {
+            scaleLayout(layout, factor);
+        }
+    }
+    // Children that chose their own font keep that choice, enlarged; the others follow.
+    if (window->testAttribute(Qt::WA_SetFont)) {
+        window->setFont(scaledFont(window->font(), factor));
+    }
+    for (QWidget* child : children) {
+        if (child->testAttribute(Qt::WA_SetFont)) {
+            child->setFont(scaledFont(child->font(), factor));
+        }
+    }
+    // Text does not grow exactly in proportion to its point size; a label cut to fit its text
+    // at the design size may lack a pixel or two now, so it takes what its text needs.
+    for (QWidget* child : children) {
+        auto* label = qobject_cast<QLabel*>(child);
+        if (label != nullptr && !label->wordWrap() && !placedByLayout(label)) {
+            label->resize(label->size().expandedTo(label->sizeHint()));
+        }
+    }
+}
+
+}  // namespace tavrel

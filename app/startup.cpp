@@ -1,0 +1,63 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <algorithm>
+
+#include "appinfo.h"
+#include "fontscale.h"
+
+namespace tavrel {
+
+void setApplicationIdentity() {
+    // The title goes in as the name, and so serves as the display name too. Set as the display
+    // name itself, the platform would append it to the title of every other window.
+    QApplication::setApplicationName(QString::fromUtf8(appinfo::kName));
+    QApplication::setApplicationVersion(QString::fromUtf8(appinfo::kVersion));
+    QApplication::setOrganizationName(QString::fromUtf8(appinfo::kOrganization));
+    QApplication::setOrganizationDomain(QString::fromUtf8(appinfo::kOrganizationDomain));
+    // Lets the desktop match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(appinfo::kAppId));
+}
+
+ProgramWindows::ProgramWindows(LinkOpener opener)
+    : generator(random, clock),
+      results(generator, [this] { return options.captureOptions(); }),
+      about(&options, std::move(opener)) {
+    options.setResultsWindow(&results);
+    options.setAboutWindow(&about);
+    QObject::connect(&results, &TForm2::formHidden, &options, &QWidget::show);
+}
+
+void ProgramWindows::fitToDesktop() {
+    const qreal factor = fontScale(QApplication::font());
+    if (factor > 1.0) {
+        for (QWidget* window : all()) {
+            scaleWindow(window, factor);
+        }
+        results.scaleLabelLayout(factor);
+        if (const QScreen* screen = options.screen()) {
+            options.move(screen->availableGeometry().center() - options.rect().center());
+        }
+    }
+    // The results window opens at a fixed place; on a small or highly scaled screen that place
+    // would put part of it off the screen.
+    for (QWidget* window : all()) {
+        const QScreen* screen = window->screen();
+        if (screen == nullptr) {
+            continue;
+        }
+        const QRect area = screen->availableGeometry();
+        const int x =
+            std::max(area.left(), std::min(window->x(), area.right() + 1 - window->width()));
+        const int y =
+            std::max(area.top(), std::min(window->y(), area.bottom() + 1 - window->height()));
+        window->move(x, y);
+    }
+}
+
+QList<QWidget*> ProgramWindows::all() {
+    return {&options, &results, &about};
+}
+
+}  // namespace tavrel
