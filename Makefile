@@ -73,7 +73,7 @@ fuzz: deps
 	  dict=()
 	  if [ -f fuzz/$${t%_fuzz}.dict ]; then dict=(-dict=fuzz/$${t%_fuzz}.dict); fi
 	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"
-	  build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/$$t- \
+	  build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(CURDIR)/build-fuzz/$$t- \
 	    "$${dict[@]}" "$$corpus" \
 	    2>build-fuzz/$$t.log \
 	    || { tail -n 40 build-fuzz/$$t.log; exit 1; }
