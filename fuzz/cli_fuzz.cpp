@@ -6,6 +6,7 @@
 // tool runs (the fuzzer's own corpus and artifacts keep the directory it was started in):
 // inputs that could name a path outside it (an absolute path, a "..") are refused, and the
 // folder is emptied after every run so that each input starts from the same state.
+#include <sanitizer/common_interface_defs.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -88,6 +89,17 @@ bool isOneLine(const std::string& s) {
            body.find("\xE2\x80\xA9") == std::string_view::npos;
 }
 
+void removeWorkDir() {
+    std::error_code ignored;
+    fs::remove_all(g_workDir, ignored);
+}
+
+// A broken expectation: the input is the finding, and the temporary folder goes.
+[[noreturn]] void fail() {
+    removeWorkDir();
+    std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -95,11 +107,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (mkdtemp(pattern) == nullptr)
         std::abort();
     g_workDir = pattern;
-    // The folder is removed when the fuzzer exits normally.
-    std::atexit([] {
-        std::error_code ignored;
-        fs::remove_all(g_workDir, ignored);
-    });
+    // Removed on a normal exit, and when a sanitizer ends the run on a finding.
+    std::atexit(removeWorkDir);
+    __sanitizer_set_death_callback(removeWorkDir);
     return 0;
 }
 
@@ -134,12 +144,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (status == tavrel::cli::kExitOk) {
         if (!err.str().empty())
-            std::abort();
+            fail();
     } else if (status == tavrel::cli::kExitUsage) {
         if (!isOneLine(err.str()))
-            std::abort();
+            fail();
     } else {
-        std::abort();
+        fail();
     }
     return 0;
 }
