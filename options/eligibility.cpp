@@ -56,6 +56,14 @@ ClassSet classSetOf(const CharacterOptions& o) {
     return set;
 }
 
+void setClassFlags(CharacterOptions& o, ClassSet set) {
+    bool* const flags[kClassBoxCount] = {&o.fighter, &o.ranger, &o.paladin, &o.mage, &o.specialist,
+                                         &o.cleric,  &o.druid,  &o.thief,   &o.bard};
+    for (int i = 0; i < kClassBoxCount; ++i) {
+        *flags[i] = (set & (1u << i)) != 0;
+    }
+}
+
 bool generateAccepted(const CharacterOptions& o) {
     if (classSetOf(o) == 0) {
         return false;
@@ -319,16 +327,8 @@ bool EligibilityModel::schoolOffered(int school) const {
 CharacterOptions EligibilityModel::options() const {
     CharacterOptions o;
     o.race = m_race;
-    o.fighter = ticked(Fighter);
-    o.ranger = ticked(Ranger);
-    o.paladin = ticked(Paladin);
-    o.mage = ticked(Mage);
-    o.specialist = ticked(Specialist);
+    setClassFlags(o, tickedSet());
     o.school = m_school;
-    o.cleric = ticked(Cleric);
-    o.druid = ticked(Druid);
-    o.thief = ticked(Thief);
-    o.bard = ticked(Bard);
     o.lawChaos = m_lawChaos;
     o.goodEvil = m_goodEvil;
     o.gender = m_gender;

@@ -41,8 +41,9 @@ inline constexpr std::array<ClassBox, 8> kResetOrder{
     ClassBox::Paladin, ClassBox::Ranger, ClassBox::Fighter, ClassBox::Druid,
     ClassBox::Cleric,  ClassBox::Thief,  ClassBox::Bard,    ClassBox::Mage};
 
-// The class flags of `options` as a set.
+// The class flags of `options` as a set, and back.
 ClassSet classSetOf(const CharacterOptions& options);
+void setClassFlags(CharacterOptions& options, ClassSet set);
 
 // The two checks of "Generate!": some class is ticked, and a specialist has a school.
 bool generateAccepted(const CharacterOptions& options);

@@ -266,18 +266,14 @@ void TForm1::mirrorModel() {
 tavrel::CharacterOptions TForm1::captureOptions() const {
     tavrel::CharacterOptions o;
     o.race = m_race->itemIndex();
-    auto ticked = [this](ClassBox box) {
-        return m_classBoxes[static_cast<std::size_t>(box)]->isChecked();
-    };
-    o.fighter = ticked(ClassBox::Fighter);
-    o.ranger = ticked(ClassBox::Ranger);
-    o.paladin = ticked(ClassBox::Paladin);
-    o.mage = ticked(ClassBox::Mage);
-    o.specialist = ticked(ClassBox::Specialist);
-    o.cleric = ticked(ClassBox::Cleric);
-    o.druid = ticked(ClassBox::Druid);
-    o.thief = ticked(ClassBox::Thief);
-    o.bard = ticked(ClassBox::Bard);
+    // The ticks as the boxes show them, enabled or not.
+    tavrel::ClassSet ticked = 0;
+    for (int i = 0; i < kClassBoxCount; ++i) {
+        if (m_classBoxes[static_cast<std::size_t>(i)]->isChecked()) {
+            ticked = static_cast<tavrel::ClassSet>(ticked | (1u << i));
+        }
+    }
+    tavrel::setClassFlags(o, ticked);
     const int school = m_schoolGroup->checkedId();
     if (school >= 0) {
         o.school = school;
