@@ -46,11 +46,7 @@ build-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 
 run: build
-	@if [ ! -x build/tavrel ]; then
-	  echo "The windows are not built yet; build/tavrel does not exist."
-	  exit 0
-	fi
-	if [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ]; then
+	@if [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ]; then
 	  echo "No display found: the windows need one; for headless use try build/tavrel-cli --help."
 	  exit 0
 	fi
