@@ -11,12 +11,7 @@ using test::optionsFor;
 // A character ready for rollhp: class count from the options, a given constitution.
 Character ready(const CharacterOptions& o, int con) {
     Character c;
-    int count = 0;
-    for (bool f : {o.fighter, o.ranger, o.paladin, o.mage, o.specialist, o.cleric, o.druid,
-                   o.thief, o.bard}) {
-        count += f;
-    }
-    c.classCount = toCounter(count);
+    c.classCount = toCounter(test::classCountOf(o));
     c.abilityScore[CON] = con;
     return c;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "builders.h"
+#include "paramname.h"
 #include "nonweapons.h"
 
 namespace tavrel {
@@ -11,16 +12,10 @@ namespace {
 
 using test::optionsFor;
 
-template <class Case>
-std::string caseName(const ::testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
+using test::caseName;
 using test::seedForDraws;
 
-int classCountOf(const CharacterOptions& o) {
-    return o.fighter + o.ranger + o.paladin + o.mage + o.specialist + o.cleric + o.druid + o.thief +
-           o.bard;
-}
+using test::classCountOf;
 
 Character revealedCharacter(const CharacterOptions& o, int level, int intelligence) {
     Character c;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "builders.h"
+#include "paramname.h"
 #include "weapons.h"
 
 namespace tavrel {
@@ -13,16 +14,10 @@ namespace {
 
 using test::optionsFor;
 
-template <class Case>
-std::string caseName(const ::testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
+using test::caseName;
 using test::seedForDraws;
 
-int classCountOf(const CharacterOptions& o) {
-    return o.fighter + o.ranger + o.paladin + o.mage + o.specialist + o.cleric + o.druid + o.thief +
-           o.bard;
-}
+using test::classCountOf;
 
 // A character as the generation start leaves it just before `takeweapons`.
 Character freshCharacter(const CharacterOptions& o, int level) {

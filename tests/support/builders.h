@@ -50,6 +50,12 @@ inline CharacterOptions optionsFor(int race, const std::vector<std::string_view>
     return o;
 }
 
+// How many class flags are set (a specialist counts once, beside a mage).
+inline int classCountOf(const CharacterOptions& o) {
+    return o.fighter + o.ranger + o.paladin + o.mage + o.specialist + o.cleric + o.druid + o.thief +
+           o.bard;
+}
+
 // All nine class flags from a 9-bit mask (fighter, ranger, paladin, mage, specialist, cleric,
 // druid, thief, bard from bit 0 up); a specialist gets `school`.
 inline CharacterOptions optionsFromMask(int race, unsigned mask, int school = Abjurer) {
