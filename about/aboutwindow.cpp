@@ -6,6 +6,7 @@
 #include <QShowEvent>
 
 #include "aslink.h"
+#include "fontscale.h"
 #include "linklabel.h"
 
 // The credits are settings of the build (see about/CMakeLists.txt).
@@ -52,10 +53,11 @@ QFont pixelFont(const QFont& base, int pixels) {
     return font;
 }
 
-QLabel* creditLabel(QWidget* parent, const char* name, const QString& text, int top) {
+QLabel* creditLabel(QWidget* parent, const char* name, const QString& text, int top,
+                    qreal scale) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setFont(pixelFont(parent->font(), kCreditPixels));
+    label->setFont(pixelFont(parent->font(), scaledPixels(kCreditPixels, scale)));
     label->adjustSize();
     label->move(kMargin, top);
     return label;
@@ -72,10 +74,10 @@ void placeLink(LinkLabel* link, QLabel* credit, qreal scale) {
 
 // A blue, underlined link with a hand cursor that follows `credit` on its line.
 LinkLabel* mailLabel(QWidget* parent, const char* name, const QString& text, const QString& address,
-                     QLabel* credit) {
+                     QLabel* credit, qreal scale) {
     auto* label = new LinkLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    QFont font = pixelFont(parent->font(), kCreditPixels);
+    QFont font = pixelFont(parent->font(), scaledPixels(kCreditPixels, scale));
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
@@ -89,7 +91,8 @@ LinkLabel* mailLabel(QWidget* parent, const char* name, const QString& text, con
 
 }  // namespace
 
-TForm3::TForm3(QWidget* parent, LinkOpener opener) : QDialog(parent) {
+TForm3::TForm3(QWidget* parent, LinkOpener opener, qreal scale)
+    : QDialog(parent), m_scale(qMax(scale, 1.0)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Tavrel Second Edition Character Generator -=About=-"));
     // A dialog frame with the system menu and the close box, nothing to minimise or maximise.
@@ -98,7 +101,8 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener) : QDialog(parent) {
     setFixedSize(kClientWidth, kClientHeight);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
+    // At its final size from the start, so that no font is loaded only to be replaced.
+    font.setPointSizeF(scaledPoints(8, scale));
     setFont(font);
 
     Label1 = new QLabel(kTitle, this);
@@ -109,12 +113,12 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener) : QDialog(parent) {
     // The largest size until the window first opens: fitting the title loads a font for every
     // size it tries, and the window, created at every start, is seldom opened. showEvent fits
     // it on every opening.
-    Label1->setFont(pixelFont(font, kTitlePixels));
+    Label1->setFont(pixelFont(font, scaledPixels(kTitlePixels, scale)));
 
-    Label2 = creditLabel(this, "Label2", kAuthorCredit, kFirstCreditTop);
-    Label3 = mailLabel(this, "Label3", QStringLiteral("(mail me!)"), kAuthorMail, Label2);
-    Label4 = creditLabel(this, "Label4", kSecondCredit, kSecondCreditTop);
-    Label5 = mailLabel(this, "Label5", QStringLiteral("(mail him)"), kSecondMail, Label4);
+    Label2 = creditLabel(this, "Label2", kAuthorCredit, kFirstCreditTop, scale);
+    Label3 = mailLabel(this, "Label3", QStringLiteral("(mail me!)"), kAuthorMail, Label2, scale);
+    Label4 = creditLabel(this, "Label4", kSecondCredit, kSecondCreditTop, scale);
+    Label5 = mailLabel(this, "Label5", QStringLiteral("(mail him)"), kSecondMail, Label4, scale);
     connect(Label3, &LinkLabel::activated, this, &TForm3::Label3Click);
     connect(Label5, &LinkLabel::activated, this, &TForm3::Label5Click);
 
@@ -129,6 +133,10 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener) : QDialog(parent) {
     Button1->setGeometry(kClientWidth - kMargin - 75, kClientHeight - kMargin - 25, 75, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+
+    scaleGeometry(this, scale);
+    placeLink(Label3, Label2, scale);
+    placeLink(Label5, Label4, scale);
 }
 
 void TForm3::Label3Click() {
@@ -190,12 +198,10 @@ void TForm3::showEvent(QShowEvent* event) {
             const QRect area = target->availableGeometry();
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
-        // The window may have been enlarged for a larger desktop font since it was built; the
-        // title and the links are fitted again to the texts' sizes in the fonts they have now.
-        const qreal scale = qreal(width()) / kClientWidth;
-        fitTitle(scale);
-        placeLink(Label3, Label2, scale);
-        placeLink(Label5, Label4, scale);
+        // The title is fitted to the font it is drawn in, and the links to their credits.
+        fitTitle(m_scale);
+        placeLink(Label3, Label2, m_scale);
+        placeLink(Label5, Label4, m_scale);
         // "OK" has the focus, so that Enter closes the window rather than starting a mail.
         Button1->setFocus(Qt::OtherFocusReason);
     }

@@ -18,8 +18,10 @@ class TForm3 : public QDialog {
     Q_OBJECT
 
 public:
-    // An empty opener means the desktop's own (desktopOpener).
-    explicit TForm3(QWidget* parent = nullptr, LinkOpener opener = {});
+    // An empty opener means the desktop's own (desktopOpener). `scale` enlarges the window and
+    // its fonts for a desktop font larger than the 8 points the window was laid out for (see
+    // fontScale); 1 builds it as drawn.
+    explicit TForm3(QWidget* parent = nullptr, LinkOpener opener = {}, qreal scale = 1.0);
 
     // "(mail me!)" and "(mail him)": start a mail to the credit's address.
     void Label3Click();
@@ -41,6 +43,7 @@ private:
     LinkLabel* Label5 = nullptr;
     TASLink* ASLink1 = nullptr;
     QPushButton* Button1 = nullptr;
+    qreal m_scale;  // how much the window is enlarged for the desktop's font size
 };
 
 }  // namespace tavrel

@@ -21,25 +21,17 @@ void setApplicationIdentity() {
 }
 
 ProgramWindows::ProgramWindows(LinkOpener opener)
-    : generator(random, clock),
-      results(generator, [this] { return options.captureOptions(); }),
-      about(&options, std::move(opener)) {
+    : scale(fontScale(QApplication::font())),
+      generator(random, clock),
+      options(nullptr, scale),
+      results(generator, [this] { return options.captureOptions(); }, nullptr, scale),
+      about(&options, std::move(opener), scale) {
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);
     QObject::connect(&results, &TForm2::formHidden, &options, &QWidget::show);
 }
 
 void ProgramWindows::fitToDesktop() {
-    const qreal factor = fontScale(QApplication::font());
-    if (factor > 1.0) {
-        for (QWidget* window : all()) {
-            scaleWindow(window, factor);
-        }
-        results.scaleLabelLayout(factor);
-        if (const QScreen* screen = options.screen()) {
-            options.move(screen->availableGeometry().center() - options.rect().center());
-        }
-    }
     // The results window opens at a fixed place; on a small or highly scaled screen that place
     // would put part of it off the screen.
     for (QWidget* window : all()) {

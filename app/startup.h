@@ -20,20 +20,21 @@ void setApplicationIdentity();
 
 // The three windows of a run, created once in the order options, results, about, and wired
 // together; the options window is the main window. With them the one generator of the process,
-// whose dice reseed from the real clock.
+// whose dice reseed from the real clock. The windows are built at the desktop's font size: when
+// the desktop's font is larger than the one they were laid out for, they are built larger.
 class ProgramWindows {
 public:
     // An empty opener means the desktop's own; the soak test passes a recorder so that no mail
     // program starts.
     explicit ProgramWindows(LinkOpener opener = {});
 
-    // Honours the desktop's font size: enlarges every window when the desktop's font is larger
-    // than the one the windows were laid out for, and centres the options window again. Then
-    // moves any window that would reach past the screen's edge back onto it.
+    // Moves any window that would reach past the screen's edge back onto it.
     void fitToDesktop();
 
     QList<QWidget*> all();
 
+    // How much larger than designed the windows are (fontScale of the desktop's font).
+    const qreal scale;
     Random random;
     const SystemClock clock;
     Generator generator;

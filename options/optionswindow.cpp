@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "fontscale.h"
 #include "radiogroup.h"
 
 using tavrel::ClassBox;
@@ -61,7 +62,7 @@ constexpr BoxPlace kBoxPlaces[] = {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window), m_reporter(showPlainMessage) {
+TForm1::TForm1(QWidget* parent, qreal scale) : QWidget(parent, Qt::Window), m_reporter(showPlainMessage) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Tavrel Second Edition Character Generator"));
     // Fixed border, system menu and minimise box, no maximise.
@@ -75,11 +76,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window), m_reporter(showPl
                        QStringLiteral("Nimbus Sans"), QStringLiteral("Arial"),
                        QStringLiteral("Helvetica"), font().family()});
     small.setStyleHint(QFont::SansSerif);
-    small.setPointSize(8);
+    // At its final size from the start: every caption is measured once, in the font it keeps.
+    small.setPointSizeF(tavrel::scaledPoints(8, scale));
     setFont(small);
     setFixedSize(429, 333);
 
     createControls();
+    tavrel::scaleGeometry(this, scale);
     connectControls();
     // The model has run FormShow already; the widgets start from that state.
     mirrorModel();

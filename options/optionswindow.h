@@ -28,7 +28,9 @@ public:
     // Shows a plain message to the user; tests put a recorder here so that nothing blocks.
     using MessageReporter = std::function<void(QWidget* parent, const QString& text)>;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    // `scale` enlarges the window and its font for a desktop font larger than the 8 points the
+    // window was laid out for (see fontScale); 1 builds it as drawn.
+    explicit TForm1(QWidget* parent = nullptr, qreal scale = 1.0);
     ~TForm1() override;
 
     // The windows that "Generate!" and "About" open modally; either may be left unset.

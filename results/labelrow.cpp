@@ -55,7 +55,6 @@ void LabelRow::scale(qreal factor) {
     m_gap = qRound(m_gap * factor);
     for (Entry& e : m_entries) {
         e.designX = qRound(e.designX * factor);
-        e.font.setPixelSize(qRound(pixelSizeOf(e.font) * factor));
     }
 }
 

@@ -20,7 +20,8 @@ public:
     // Labels are added left to right, at their designed left edges.
     void add(QLabel* label, int designX);
     void relayout();
-    // For a window enlarged by `factor`: the designed edges, the gap and the fonts grow with it.
+    // For a window enlarged by `factor`: the designed edges and the gap grow with it. The labels'
+    // fonts are the enlarged window's already.
     void scale(qreal factor);
 
     int right() const { return m_right; }

@@ -78,14 +78,11 @@ struct ResultsControls {
     QComboBox* weaponBox(WeaponList list) const { return weaponBoxes[static_cast<int>(list)]; }
 };
 
-// Creates every control of the results window with its name, place, caption and hint.
-ResultsControls buildResultsControls(QDialog* window);
+// Creates every control of the results window with its name, place, caption and hint, the
+// places enlarged by `scale` for a larger desktop font (the window's font is already enlarged).
+ResultsControls buildResultsControls(QDialog* window, qreal scale = 1.0);
 
 // Rearranges the growing labels after their texts changed.
 void relayoutLabels(ResultsControls& controls);
-
-// Moves the growing labels' designed places and fonts, and the strength slash, to a window that
-// has been enlarged by `factor` for a larger desktop font, then rearranges the labels.
-void scaleLabelLayout(ResultsControls& controls, qreal factor);
 
 }  // namespace tavrel

@@ -12,6 +12,7 @@
 #include <QTextDocument>
 
 #include "armour.h"
+#include "fontscale.h"
 #include "groupframe.h"
 #include "nonweapons.h"
 #include "resultscontrols.h"
@@ -390,7 +391,7 @@ void setTabOrder(const ResultsControls& c) {
 
 }  // namespace
 
-ResultsControls buildResultsControls(QDialog* window) {
+ResultsControls buildResultsControls(QDialog* window, qreal scale) {
     ResultsControls c;
     buildGeneral(c, window);
     buildAbilities(c, window);
@@ -402,6 +403,21 @@ ResultsControls buildResultsControls(QDialog* window) {
     c.Savebtn = button(window, "Savebtn", {2, 272, 105, 25}, "Save Character");
     c.btclosegen = button(window, "btclosegen", {2, 312, 105, 25}, "Exit", "Duh!");
     setTabOrder(c);
+
+    // Built at the design's places, then enlarged with the designed edges the labels keep to;
+    // the labels are arranged once, in the fonts the window already has at its final size.
+    scaleGeometry(window, scale);
+    if (scale > 1.0) {
+        for (LabelRow& row : c.rows) {
+            row.scale(scale);
+        }
+        if (auto* strength = qobject_cast<StrengthLabel*>(c.strengthLabel())) {
+            strength->scale(scale);
+        }
+    }
+    for (QLabel* l : c.abilityLabels) {
+        l->adjustSize();
+    }
     relayoutLabels(c);
     return c;
 }
@@ -410,17 +426,6 @@ void relayoutLabels(ResultsControls& controls) {
     for (LabelRow& row : controls.rows) {
         row.relayout();
     }
-}
-
-void scaleLabelLayout(ResultsControls& controls, qreal factor) {
-    for (LabelRow& row : controls.rows) {
-        row.scale(factor);
-    }
-    if (auto* strength = qobject_cast<StrengthLabel*>(controls.strengthLabel())) {
-        strength->scale(factor);
-        strength->adjustSize();
-    }
-    relayoutLabels(controls);
 }
 
 }  // namespace tavrel

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <array>
 
+#include "fontscale.h"
 #include "intervaltimer.h"
 #include "nonweapons.h"
 #include "sheet.h"
@@ -27,15 +28,16 @@ QString fromUtf8(const std::string& text) {
 }
 
 // The window was designed for an 8 point sans serif at 96 dots per inch; the pixel size keeps
-// the text in proportion to the fixed pixel layout whatever the screen's resolution.
-QFont windowFont() {
+// the text in proportion to the fixed pixel layout whatever the screen's resolution. `scale`
+// enlarges it with the window for a larger desktop font.
+QFont windowFont(qreal scale) {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                       QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
                       QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    font.setPixelSize(scaledPixels(11, scale));
     return font;
 }
 
@@ -62,7 +64,7 @@ int selectedRow(const QListWidget* list) {
 
 }  // namespace
 
-TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* parent)
+TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* parent, qreal scale)
     : QDialog(parent),
       m_generator(generator),
       m_captureOptions(std::move(captureOptions)),
@@ -75,12 +77,12 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(windowFont());
+    setFont(windowFont(scale));
     setFixedSize(585, 338);
     move(244, 187);
     setSizeGripEnabled(false);
 
-    m_ui = buildResultsControls(this);
+    m_ui = buildResultsControls(this, scale);
 
     // Both timers run from creation with the intervals the engine starts with.
     m_timer1 =
@@ -107,10 +109,6 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
 }
 
 TForm2::~TForm2() = default;
-
-void TForm2::scaleLabelLayout(qreal factor) {
-    tavrel::scaleLabelLayout(m_ui, factor);
-}
 
 void TForm2::setSavePathChooser(std::unique_ptr<SavePathChooser> chooser) {
     m_chooser = std::move(chooser);

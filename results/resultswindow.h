@@ -28,7 +28,10 @@ class TForm2 : public QDialog {
 public:
     using OptionsCapture = std::function<CharacterOptions()>;
 
-    TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* parent = nullptr);
+    // `scale` enlarges the window and its font for a desktop font larger than the 8 points the
+    // window was laid out for (see fontScale); 1 builds it as drawn.
+    TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* parent = nullptr,
+           qreal scale = 1.0);
     ~TForm2() override;
 
     // Seams for the save dialog and the error box; the window starts with the real ones.
@@ -36,9 +39,6 @@ public:
     void setMessageReporter(std::unique_ptr<MessageReporter> reporter);
 
     const ResultsControls& controls() const { return m_ui; }
-    // After the window was enlarged by `factor` for a larger desktop font: the labels that grow
-    // with their text take their places in the enlarged design.
-    void scaleLabelLayout(qreal factor);
     IntervalTimer& revealTimer() { return *m_timer1; }
     IntervalTimer& fillTimer() { return *m_timer2; }
 

@@ -23,15 +23,6 @@ QRect scaled(const QRect& r, qreal factor) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-QFont scaledFont(QFont font, qreal factor) {
-    if (font.pixelSize() > 0) {
-        font.setPixelSize(qRound(font.pixelSize() * factor));
-    } else {
-        font.setPointSizeF(font.pointSizeF() * factor);
-    }
-    return font;
-}
-
 // Sets a widget's geometry, or its position and fixed size when it has one, to `rect` scaled.
 void resizeScaled(QWidget* widget, const QRect& rect, qreal factor) {
     const QRect target = scaled(rect, factor);
@@ -74,7 +65,15 @@ qreal fontScale(const QFont& desktopFont) {
     return points > kDesignPoints ? points / kDesignPoints : 1.0;
 }
 
-void scaleWindow(QWidget* window, qreal factor) {
+qreal scaledPoints(qreal points, qreal factor) {
+    return factor > 1.0 ? points * factor : points;
+}
+
+int scaledPixels(int pixels, qreal factor) {
+    return factor > 1.0 ? qRound(pixels * factor) : pixels;
+}
+
+void scaleGeometry(QWidget* window, qreal factor) {
     if (window == nullptr || factor <= 1.0) {
         return;
     }
@@ -85,8 +84,6 @@ void scaleWindow(QWidget* window, qreal factor) {
             children << child;
         }
     }
-    // Geometry before fonts, so that controls that fit themselves to their text when the font
-    // changes end up fitted rather than enlarged twice.
     resizeScaled(window, window->rect(), factor);
     for (QWidget* child : children) {
         if (!placedByLayout(child)) {
@@ -96,15 +93,6 @@ void scaleWindow(QWidget* window, qreal factor) {
     for (QLayout* layout : window->findChildren<QLayout*>()) {
         if (layout->parentWidget() != nullptr && layout->parentWidget()->window() == window) {
             scaleLayout(layout, factor);
-        }
-    }
-    // Children that chose their own font keep that choice, enlarged; the others follow.
-    if (window->testAttribute(Qt::WA_SetFont)) {
-        window->setFont(scaledFont(window->font(), factor));
-    }
-    for (QWidget* child : children) {
-        if (child->testAttribute(Qt::WA_SetFont)) {
-            child->setFont(scaledFont(child->font(), factor));
         }
     }
     // Text does not grow exactly in proportion to its point size; a label cut to fit its text
