@@ -47,8 +47,12 @@ constexpr int kLinkGap = 5;
 constexpr int kFirstCreditTop = 74;
 constexpr int kSecondCreditTop = 92;
 
-QFont pixelFont(const QFont& base, int pixels) {
-    QFont font = base;
+// The title and the credits: "MS Sans Serif" at their own pixel sizes, or the face the desktop
+// puts in its place; the window was drawn for that face's widths, which wrap the title after the
+// program's name.
+QFont textFont(int pixels) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     return font;
 }
@@ -57,7 +61,7 @@ QLabel* creditLabel(QWidget* parent, const char* name, const QString& text, int 
                     qreal scale) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setFont(pixelFont(parent->font(), scaledPixels(kCreditPixels, scale)));
+    label->setFont(textFont(scaledPixels(kCreditPixels, scale)));
     label->adjustSize();
     label->move(kMargin, top);
     return label;
@@ -77,7 +81,7 @@ LinkLabel* mailLabel(QWidget* parent, const char* name, const QString& text, con
                      QLabel* credit, qreal scale) {
     auto* label = new LinkLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    QFont font = pixelFont(parent->font(), scaledPixels(kCreditPixels, scale));
+    QFont font = textFont(scaledPixels(kCreditPixels, scale));
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
@@ -99,11 +103,8 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener, qreal scale)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
     // At its final size from the start, so that no font is loaded only to be replaced.
-    font.setPointSizeF(scaledPoints(8, scale));
-    setFont(font);
+    setFont(designFont(scale));
 
     Label1 = new QLabel(kTitle, this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -113,7 +114,7 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener, qreal scale)
     // The largest size until the window first opens: fitting the title loads a font for every
     // size it tries, and the window, created at every start, is seldom opened. showEvent fits
     // it on every opening.
-    Label1->setFont(pixelFont(font, scaledPixels(kTitlePixels, scale)));
+    Label1->setFont(textFont(scaledPixels(kTitlePixels, scale)));
 
     Label2 = creditLabel(this, "Label2", kAuthorCredit, kFirstCreditTop, scale);
     Label3 = mailLabel(this, "Label3", QStringLiteral("(mail me!)"), kAuthorMail, Label2, scale);
@@ -170,7 +171,7 @@ void TForm3::mailTo(const QString& address) {
 void TForm3::fitTitle(qreal scale) {
     const int nameRoom = Label1->width() * 19 / 20;
     const auto fits = [&](int pixels) {
-        Label1->setFont(pixelFont(font(), pixels));
+        Label1->setFont(textFont(pixels));
         const bool nameFits = Label1->fontMetrics().horizontalAdvance(kProgramName) <= nameRoom;
         return nameFits && Label1->heightForWidth(Label1->width()) <= Label1->height();
     };
@@ -187,7 +188,7 @@ void TForm3::fitTitle(qreal scale) {
             high = middle - 1;
         }
     }
-    Label1->setFont(pixelFont(font(), best));
+    Label1->setFont(textFont(best));
 }
 
 void TForm3::showEvent(QShowEvent* event) {

@@ -69,16 +69,8 @@ TForm1::TForm1(QWidget* parent, qreal scale) : QWidget(parent, Qt::Window), m_re
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // A small sans serif face, preferring narrow Helvetica-like families so that every caption
-    // fits the fixed layout; the desktop's default family is the last resort.
-    QFont small = font();
-    small.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                       QStringLiteral("Nimbus Sans"), QStringLiteral("Arial"),
-                       QStringLiteral("Helvetica"), font().family()});
-    small.setStyleHint(QFont::SansSerif);
     // At its final size from the start: every caption is measured once, in the font it keeps.
-    small.setPointSizeF(tavrel::scaledPoints(8, scale));
-    setFont(small);
+    setFont(tavrel::designFont(scale));
     setFixedSize(429, 333);
 
     createControls();

@@ -79,7 +79,8 @@ struct ResultsControls {
 };
 
 // Creates every control of the results window with its name, place, caption and hint, the
-// places enlarged by `scale` for a larger desktop font (the window's font is already enlarged).
+// places enlarged by `scale` for a larger desktop font (the window's font and size are already
+// enlarged).
 ResultsControls buildResultsControls(QDialog* window, qreal scale = 1.0);
 
 // Rearranges the growing labels after their texts changed.

@@ -406,7 +406,7 @@ ResultsControls buildResultsControls(QDialog* window, qreal scale) {
 
     // Built at the design's places, then enlarged with the designed edges the labels keep to;
     // the labels are arranged once, in the fonts the window already has at its final size.
-    scaleGeometry(window, scale);
+    scaleControls(window, scale);
     if (scale > 1.0) {
         for (LabelRow& row : c.rows) {
             row.scale(scale);

@@ -27,20 +27,6 @@ QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The window was designed for an 8 point sans serif at 96 dots per inch; the pixel size keeps
-// the text in proportion to the fixed pixel layout whatever the screen's resolution. `scale`
-// enlarges it with the window for a larger desktop font.
-QFont windowFont(qreal scale) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(scaledPixels(11, scale));
-    return font;
-}
-
 bool setTextIfChanged(QLabel* label, const std::string& text) {
     const QString shown = fromUtf8(text);
     if (label->text() == shown) {
@@ -68,6 +54,7 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
     : QDialog(parent),
       m_generator(generator),
       m_captureOptions(std::move(captureOptions)),
+      m_scale(scale),
       m_chooser(std::make_unique<FileDialogSavePathChooser>()),
       m_reporter(std::make_unique<MessageBoxReporter>()) {
     setObjectName(QStringLiteral("Form2"));
@@ -77,12 +64,11 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(windowFont(scale));
+    setFont(designFont(scale));
     setFixedSize(585, 338);
+    scaleGeometry(this, scale);
     move(244, 187);
     setSizeGripEnabled(false);
-
-    m_ui = buildResultsControls(this, scale);
 
     // Both timers run from creation with the intervals the engine starts with.
     m_timer1 =
@@ -91,6 +77,21 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
     connect(m_timer1, &IntervalTimer::timeout, this, &TForm2::Timer1Timer);
     connect(m_timer2, &IntervalTimer::timeout, this, &TForm2::Timer2Timer);
 
+    // Hidden and disabled until the options window hands over.
+    setEnabled(false);
+}
+
+TForm2::~TForm2() = default;
+
+// The window is created with the program but seldom needed at once: its hundred controls and
+// their fonts are built when it first shows, so the options window comes up without waiting
+// for them.
+void TForm2::buildControls() {
+    if (m_built) {
+        return;
+    }
+    m_built = true;
+    m_ui = buildResultsControls(this, m_scale);
     connect(m_ui.Memo1, &QPlainTextEdit::textChanged, this, &TForm2::nameTyped);
     connect(m_ui.Button9, &QPushButton::clicked, this, &TForm2::Button9Click);
     connect(m_ui.Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
@@ -103,12 +104,20 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
     connect(m_ui.Button4, &QPushButton::clicked, this, &TForm2::FormShow);
     connect(m_ui.Savebtn, &QPushButton::clicked, this, &TForm2::SavebtnClick);
     connect(m_ui.btclosegen, &QPushButton::clicked, this, &TForm2::btclosegenClick);
-
-    // Hidden and disabled until the options window hands over.
-    setEnabled(false);
+    render();
 }
 
-TForm2::~TForm2() = default;
+const ResultsControls& TForm2::controls() {
+    buildControls();
+    return m_ui;
+}
+
+void TForm2::setVisible(bool visible) {
+    if (visible) {
+        buildControls();
+    }
+    QDialog::setVisible(visible);
+}
 
 void TForm2::setSavePathChooser(std::unique_ptr<SavePathChooser> chooser) {
     m_chooser = std::move(chooser);
@@ -167,12 +176,14 @@ void TForm2::Button9Click() {
 }
 
 void TForm2::Button3Click() {
+    buildControls();
     const QComboBox* offered = m_ui.weaponBox(m_generator.state().offeredList);
     m_generator.addWeapon(offered->currentText().toStdString());
     afterEngineCall();
 }
 
 void TForm2::Button6Click() {
+    buildControls();
     const int row = selectedRow(m_ui.weaponlist);
     if (row < 0) {
         return;
@@ -187,6 +198,7 @@ void TForm2::btclearweponslistClick() {
 }
 
 void TForm2::Button8Click() {
+    buildControls();
     // Only a weapon of the Warrior list can be a specialization; typed free text is ignored.
     const std::string text = m_ui.weaponBox(WeaponList::Warrior)->currentText().toStdString();
     const std::span<const std::string_view> entries = weaponListEntries(WeaponList::Warrior);
@@ -200,6 +212,7 @@ void TForm2::Button8Click() {
 }
 
 void TForm2::Button2Click() {
+    buildControls();
     std::array<std::string, kNonWeaponGroups.size()> texts;
     std::array<std::string_view, kNonWeaponGroups.size()> choices;
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -214,6 +227,7 @@ void TForm2::Button2Click() {
 }
 
 void TForm2::Button7Click() {
+    buildControls();
     const int row = selectedRow(m_ui.Nonweaponlist);
     if (row < 0) {
         return;
@@ -256,6 +270,9 @@ void TForm2::afterEngineCall() {
 }
 
 void TForm2::render() {
+    if (!m_built) {
+        return;
+    }
     const Character& c = m_generator.character();
     const QString name = fromUtf8(c.name);
     if (m_ui.Memo1->toPlainText() != name) {

@@ -38,7 +38,10 @@ public:
     void setSavePathChooser(std::unique_ptr<SavePathChooser> chooser);
     void setMessageReporter(std::unique_ptr<MessageReporter> reporter);
 
-    const ResultsControls& controls() const { return m_ui; }
+    // The controls are built when first needed: when the window first shows, or here. Until
+    // then the window renders nothing; building renders the record as it stands.
+    const ResultsControls& controls();
+    void setVisible(bool visible) override;
     IntervalTimer& revealTimer() { return *m_timer1; }
     IntervalTimer& fillTimer() { return *m_timer2; }
 
@@ -79,10 +82,15 @@ private:
     void renderList(QListWidget* list, std::vector<std::string>& shown,
                     const std::vector<std::string>& entries);
     void renderOffered();
+    // Builds the controls and wires them, once. The handlers that read the controls call it
+    // first, so that they work too when called before the window first showed.
+    void buildControls();
 
     Generator& m_generator;
     OptionsCapture m_captureOptions;
-    ResultsControls m_ui;
+    qreal m_scale;
+    ResultsControls m_ui;  // empty until built
+    bool m_built = false;
     IntervalTimer* m_timer1 = nullptr;
     IntervalTimer* m_timer2 = nullptr;
     std::unique_ptr<SavePathChooser> m_chooser;

@@ -13,6 +13,7 @@ namespace tavrel {
 namespace {
 
 constexpr qreal kDesignPoints = 8.0;
+constexpr int kDesignPixels = 11;  // 8 points at 96 dots per inch
 
 // Scales the edges rather than the size, so that controls that touched still touch.
 QRect scaled(const QRect& r, qreal factor) {
@@ -54,6 +55,17 @@ void scaleLayout(QLayout* layout, qreal factor) {
 
 }  // namespace
 
+QFont designFont(qreal scale) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(scaledPixels(kDesignPixels, scale));
+    return font;
+}
+
 qreal fontScale(const QFont& desktopFont) {
     qreal points = desktopFont.pointSizeF();
     if (points <= 0 && desktopFont.pixelSize() > 0) {
@@ -65,15 +77,19 @@ qreal fontScale(const QFont& desktopFont) {
     return points > kDesignPoints ? points / kDesignPoints : 1.0;
 }
 
-qreal scaledPoints(qreal points, qreal factor) {
-    return factor > 1.0 ? points * factor : points;
-}
-
 int scaledPixels(int pixels, qreal factor) {
     return factor > 1.0 ? qRound(pixels * factor) : pixels;
 }
 
 void scaleGeometry(QWidget* window, qreal factor) {
+    if (window == nullptr || factor <= 1.0) {
+        return;
+    }
+    resizeScaled(window, window->rect(), factor);
+    scaleControls(window, factor);
+}
+
+void scaleControls(QWidget* window, qreal factor) {
     if (window == nullptr || factor <= 1.0) {
         return;
     }
@@ -84,7 +100,6 @@ void scaleGeometry(QWidget* window, qreal factor) {
             children << child;
         }
     }
-    resizeScaled(window, window->rect(), factor);
     for (QWidget* child : children) {
         if (!placedByLayout(child)) {
             resizeScaled(child, child->geometry(), factor);
@@ -95,8 +110,8 @@ void scaleGeometry(QWidget* window, qreal factor) {
             scaleLayout(layout, factor);
         }
     }
-    // Text does not grow exactly in proportion to its point size; a label cut to fit its text
-    // at the design size may lack a pixel or two now, so it takes what its text needs.
+    // A label given a designed size may be narrower than its text in the window's font, which
+    // does not grow exactly in proportion to the layout; it takes what its text needs.
     for (QWidget* child : children) {
         auto* label = qobject_cast<QLabel*>(child);
         if (label != nullptr && !label->wordWrap() && !placedByLayout(label)) {

@@ -196,7 +196,8 @@ private slots:
     // doubles and the windows grow with it.
     void aLargerDesktopFontEnlargesTheWindows() {
         createWindows(16);
-        QCOMPARE(m_windows->options.font().pointSizeF(), 16.0);
+        QCOMPARE(m_windows->options.font().pixelSize(), 22);  // 8 points are 11 pixels
+        QCOMPARE(m_windows->results.font(), m_windows->options.font());
         QCOMPARE(m_windows->options.size(), QSize(858, 666));
         QCOMPARE(m_windows->about.size(), QSize(716, 234));
         auto* title = m_windows->about.findChild<QLabel*>(QStringLiteral("Label1"));

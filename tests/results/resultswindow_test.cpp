@@ -96,6 +96,29 @@ private slots:
         }
     }
 
+    // The controls are built when first needed, so that start-up does not wait for them; engine
+    // calls made before that change nothing on screen, and the controls, once built, show the
+    // record as it stands then.
+    void controlsBuiltLateShowTheRecordAsItStands() {
+        h = std::make_unique<WindowHarness>(optionsFor(Human, {"fighter", "thief"}));
+        TForm2& w = *h->window;
+        w.FormShow();
+        h->revealToEnd();
+        w.Button9Click();  // a new name
+        QVERIFY(w.findChild<QLabel*>(QStringLiteral("classname")) == nullptr);
+
+        const Character& c = h->generator.character();
+        QVERIFY(!c.classLine.empty());
+        QCOMPARE(h->find<QLabel>("classname")->text(), text(c.classLine));
+        QCOMPARE(h->find<QLabel>("Thieflab")->text(), text(c.thiefLine));
+        QCOMPARE(h->find<QPlainTextEdit>("Memo1")->toPlainText(), text(c.name));
+        for (std::size_t i = 0; i < kScoreFields.size(); ++i) {
+            QCOMPARE(h->find<QLineEdit>(kScoreFields[i])->text(),
+                     QString::number(c.abilityScore[i]));
+        }
+        QCOMPARE(h->find<QListWidget>("weaponlist")->count(), static_cast<int>(c.weapons.size()));
+    }
+
     void hiddenStartUpRunReseedsBeforeTheFirstGeneration() {
         h = std::make_unique<WindowHarness>(optionsFor(Human, {"fighter"}), 45'296'789);
         QCOMPARE(h->random.seed(), 0u);

@@ -89,6 +89,7 @@ struct WindowHarness {
 
     template <typename T>
     T* find(const char* name) const {
+        window->controls();  // built on first need
         return window->findChild<T*>(QLatin1String(name));
     }
 
