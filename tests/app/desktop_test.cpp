@@ -198,6 +198,9 @@ private slots:
         createWindows(16);
         QCOMPARE(m_windows->options.font().pixelSize(), 22);  // 8 points are 11 pixels
         QCOMPARE(m_windows->results.font(), m_windows->options.font());
+        // The results window builds its controls only when first needed, enlarged all the same.
+        QCOMPARE(m_windows->results.size(), QSize(1170, 676));
+        QCOMPARE(m_windows->results.controls().Button4->geometry(), QRect(4, 488, 210, 50));
         QCOMPARE(m_windows->options.size(), QSize(858, 666));
         QCOMPARE(m_windows->about.size(), QSize(716, 234));
         auto* title = m_windows->about.findChild<QLabel*>(QStringLiteral("Label1"));
