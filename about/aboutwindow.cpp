@@ -57,8 +57,7 @@ QFont textFont(int pixels) {
     return font;
 }
 
-QLabel* creditLabel(QWidget* parent, const char* name, const QString& text, int top,
-                    qreal scale) {
+QLabel* creditLabel(QWidget* parent, const char* name, const QString& text, int top, qreal scale) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(textFont(scaledPixels(kCreditPixels, scale)));
@@ -76,9 +75,9 @@ void placeLink(LinkLabel* link, QLabel* credit, qreal scale) {
                credit->y() - link->margin());
 }
 
-// A blue, underlined link with a hand cursor that follows `credit` on its line.
+// A blue, underlined link with a hand cursor; placeLink puts it on its credit's line.
 LinkLabel* mailLabel(QWidget* parent, const char* name, const QString& text, const QString& address,
-                     QLabel* credit, qreal scale) {
+                     qreal scale) {
     auto* label = new LinkLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     QFont font = textFont(scaledPixels(kCreditPixels, scale));
@@ -89,7 +88,6 @@ LinkLabel* mailLabel(QWidget* parent, const char* name, const QString& text, con
     label->setPalette(palette);
     label->setToolTip(address);
     label->setAccessibleDescription(QStringLiteral("Write a mail to ") + address);
-    placeLink(label, credit, 1.0);
     return label;
 }
 
@@ -117,9 +115,9 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener, qreal scale)
     Label1->setFont(textFont(scaledPixels(kTitlePixels, scale)));
 
     Label2 = creditLabel(this, "Label2", kAuthorCredit, kFirstCreditTop, scale);
-    Label3 = mailLabel(this, "Label3", QStringLiteral("(mail me!)"), kAuthorMail, Label2, scale);
+    Label3 = mailLabel(this, "Label3", QStringLiteral("(mail me!)"), kAuthorMail, scale);
     Label4 = creditLabel(this, "Label4", kSecondCredit, kSecondCreditTop, scale);
-    Label5 = mailLabel(this, "Label5", QStringLiteral("(mail him)"), kSecondMail, Label4, scale);
+    Label5 = mailLabel(this, "Label5", QStringLiteral("(mail him)"), kSecondMail, scale);
     connect(Label3, &LinkLabel::activated, this, &TForm3::Label3Click);
     connect(Label5, &LinkLabel::activated, this, &TForm3::Label5Click);
 
@@ -136,6 +134,7 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener, qreal scale)
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
 
     scaleGeometry(this, scale);
+    // Each link follows its credit on the credit's line, in the enlarged window.
     placeLink(Label3, Label2, scale);
     placeLink(Label5, Label4, scale);
 }

@@ -24,7 +24,8 @@ ProgramWindows::ProgramWindows(LinkOpener opener)
     : scale(fontScale(QApplication::font())),
       generator(random, clock),
       options(nullptr, scale),
-      results(generator, [this] { return options.captureOptions(); }, nullptr, scale),
+      results(
+          generator, [this] { return options.captureOptions(); }, nullptr, scale),
       about(&options, std::move(opener), scale) {
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);

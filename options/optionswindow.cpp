@@ -62,7 +62,8 @@ constexpr BoxPlace kBoxPlaces[] = {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent, qreal scale) : QWidget(parent, Qt::Window), m_reporter(showPlainMessage) {
+TForm1::TForm1(QWidget* parent, qreal scale)
+    : QWidget(parent, Qt::Window), m_reporter(showPlainMessage) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Tavrel Second Edition Character Generator"));
     // Fixed border, system menu and minimise box, no maximise.

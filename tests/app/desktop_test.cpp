@@ -132,8 +132,9 @@ private slots:
     }
 
     // Tab walks the options window as it reads: the race column, gender and level range, the
-    // offered class boxes row by row, the bottom band from the alignment groups over the dice method to the buttons, and last the
-    // lift box along the bottom edge. Only the selected button of a group takes a stop.
+    // offered class boxes row by row, the bottom band from the alignment groups over the dice
+    // method to the buttons, and last the lift box along the bottom edge. Only the selected button
+    // of a group takes a stop.
     void tabFollowsTheOptionsWindowsLayout() {
         createWindows(8);
         showAndActivate(&m_windows->options);
