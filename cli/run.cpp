@@ -26,7 +26,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: tavrel-cli generate --class LIST [options]\n"
-    "       tavrel-cli allowed [--race R] [--alignment A]\n"
+    "       tavrel-cli allowed [--race R] [--alignment A] [--explain]\n"
     "       tavrel-cli --help | --version\n";
 
 constexpr const char* kHelp =
@@ -50,7 +50,8 @@ constexpr const char* kHelp =
     "  --output PATH        a file; for several html sheets a folder (default stdout)\n"
     "\n"
     "allowed options:\n"
-    "  --race R --alignment A   every class set the options window lets a user reach\n";
+    "  --race R --alignment A   every class set the options window lets a user reach\n"
+    "  --explain                then each class and school out of reach, and why\n";
 
 struct Failure {
     std::string message;
@@ -166,10 +167,12 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
     }
     o.restrictionsLifted = p.isSet("lift-restrictions");
     if (!o.restrictionsLifted && !isAllowedClassSet(o)) {
+        const std::string why = refusalText(o);
         throw Failure{"--class: " + classWords(o) + " is not allowed for a " +
                       std::string(kRaceWords[o.race]) + " of alignment " +
-                      alignmentWord(o.lawChaos, o.goodEvil) +
-                      " (use --lift-restrictions, or see 'tavrel-cli allowed'); allowed: " +
+                      alignmentWord(o.lawChaos, o.goodEvil) + (why.empty() ? "" : ": " + why) +
+                      " (use --lift-restrictions, or see 'tavrel-cli allowed --explain'); "
+                      "allowed: " +
                       [&] {
                           std::string l = allowedList(o);
                           for (char& ch : l) {
@@ -294,6 +297,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             p.addOption(valueOption(name));
         }
         p.addOption(QCommandLineOption(QStringLiteral("lift-restrictions")));
+    } else {
+        p.addOption(QCommandLineOption(QStringLiteral("explain")));
     }
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("help"), QStringLiteral("h")}));
 
@@ -315,6 +320,11 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             CharacterOptions o;
             readRaceAndAlignment(p, o);
             out << allowedList(o);
+            if (p.isSet("explain")) {
+                out << "\nnot allowed for race " << kRaceWords[o.race] << ", alignment "
+                    << alignmentWord(o.lawChaos, o.goodEvil) << ":\n"
+                    << unreachableText(o.race, o.lawChaos, o.goodEvil);
+            }
             return kExitOk;
         }
         return generate(p, out, clock);
