@@ -141,6 +141,9 @@ void TForm1::createControls() {
     m_goodEvil->setObjectName(QStringLiteral("goodevilradio"));
     m_goodEvil->setGeometry(79, 18, 73, 74);
     m_goodEvil->setAccessibleName(QStringLiteral("Alignment: good or evil"));
+    // Both groups have a "Neutral" button; heard alone, each must still say which axis it is on.
+    m_lawChaos->button(1)->setAccessibleName(QStringLiteral("Neutral, between law and chaos"));
+    m_goodEvil->button(1)->setAccessibleName(QStringLiteral("Neutral, between good and evil"));
 
     m_diceMethod =
         new RadioGroup(QStringLiteral("Dice method"), itemsOf(tavrel::kDiceMethodCaptions), this);
