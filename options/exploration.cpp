@@ -44,6 +44,16 @@ bool perform(EligibilityModel& model, const UserAction& action) {
 
 namespace {
 
+// The window as shown for this race and alignment, or nullopt for an index out of range.
+std::optional<EligibilityModel> shownWindow(int race, int lawChaos, int goodEvil) {
+    EligibilityModel model;
+    if (!model.setRace(race) || !model.setLawChaos(lawChaos) || !model.setGoodEvil(goodEvil)) {
+        return std::nullopt;
+    }
+    model.FormShow();
+    return model;
+}
+
 bool matches(const EligibilityModel& m, ClassSet classes, std::optional<int> school) {
     if (m.tickedSet() != classes) {
         return false;
@@ -58,11 +68,11 @@ AllowedChoice classChoiceOf(const CharacterOptions& o) {
 }
 
 std::vector<AllowedChoice> allowedClassSets(int race, int lawChaos, int goodEvil) {
-    EligibilityModel start;
-    if (!start.setRace(race) || !start.setLawChaos(lawChaos) || !start.setGoodEvil(goodEvil)) {
+    const auto shown = shownWindow(race, lawChaos, goodEvil);
+    if (!shown) {
         return {};
     }
-    start.FormShow();
+    const EligibilityModel& start = *shown;
 
     // Breadth-first over whole window states; the state space is small (a few hundred states).
     std::unordered_set<std::uint64_t> seen{start.stateKey()};
@@ -147,16 +157,6 @@ bool applyOptions(EligibilityModel& model, const CharacterOptions& wanted) {
 }
 
 namespace {
-
-// The window as shown for this race and alignment, or nullopt for an index out of range.
-std::optional<EligibilityModel> shownWindow(int race, int lawChaos, int goodEvil) {
-    EligibilityModel model;
-    if (!model.setRace(race) || !model.setLawChaos(lawChaos) || !model.setGoodEvil(goodEvil)) {
-        return std::nullopt;
-    }
-    model.FormShow();
-    return model;
-}
 
 int tickedCount(const EligibilityModel& m, ClassSet classes) {
     return std::popcount(static_cast<unsigned>(m.tickedSet() & classes));
