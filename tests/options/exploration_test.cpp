@@ -277,8 +277,9 @@ TEST_P(WhatTheRulesAllow, ReasonsAgreeWithWhatCanBeReached) {
     EXPECT_EQ(explainedSchools, static_cast<std::uint8_t>(~reach.schools[alignment]));
 }
 
-// Every state the user can reach, with the lift box ticked and unticked too: a reason exactly on
-// withdrawn boxes; and, as long as the rules have never been lifted, every reason holds.
+// Every state the user can reach with the rules in force: a reason exactly on withdrawn boxes,
+// and each reason holds. From each, the lift box ticked, one more action, and the lift box
+// unticked again: a reason still exactly on withdrawn boxes.
 TEST_P(WhatTheRulesAllow, EveryWithdrawnBoxCarriesItsReason) {
     const Case c = GetParam();
     const Reach reach = reachFor(c.race);
@@ -287,38 +288,34 @@ TEST_P(WhatTheRulesAllow, EveryWithdrawnBoxCarriesItsReason) {
                 start.setGoodEvil(c.goodEvil));
     start.FormShow();
 
-    struct Visit {
-        EligibilityModel model;
-        bool everLifted;
-    };
-    std::set<std::pair<std::uint64_t, bool>> seen{{start.stateKey(), false}};
-    std::deque<Visit> queue{{start, false}};
+    std::set<std::uint64_t> seen{start.stateKey()};
+    std::deque<EligibilityModel> queue{start};
     while (!queue.empty()) {
-        const Visit visit = queue.front();
+        const EligibilityModel state = queue.front();
         queue.pop_front();
-        const std::string where = "after " + std::to_string(seen.size()) + " states, ticked " +
-                                  describe({visit.model.tickedSet(), visit.model.school()}) +
-                                  (visit.model.restrictionsLifted() ? ", lifted" : "");
-        expectReasonsMatchOffers(visit.model, where);
-        if (!visit.everLifted) {
-            expectReasonsHold(visit.model, reach, where);
+        const std::string where =
+            "ticked " + describe({state.tickedSet(), state.school()}) + ", then";
+        expectReasonsMatchOffers(state, where);
+        expectReasonsHold(state, reach, where);
+
+        EligibilityModel lifted = state;
+        lifted.setRestrictionsLifted(true);
+        expectReasonsMatchOffers(lifted, where + " lifted");
+        for (const UserAction& action : availableActions(lifted)) {
+            EligibilityModel after = lifted;
+            perform(after, action);
+            expectReasonsMatchOffers(after, where + " lifted, one more action");
+            after.setRestrictionsLifted(false);
+            expectReasonsMatchOffers(after, where + " lifted, one more action, restored");
         }
         if (HasFailure()) {
             return;
         }
-        std::vector<Visit> next;
-        for (const UserAction& action : availableActions(visit.model)) {
-            Visit v = visit;
-            perform(v.model, action);
-            next.push_back(v);
-        }
-        Visit lift = visit;
-        lift.model.setRestrictionsLifted(!lift.model.restrictionsLifted());
-        lift.everLifted = true;
-        next.push_back(lift);
-        for (const Visit& v : next) {
-            if (seen.insert({v.model.stateKey(), v.everLifted}).second) {
-                queue.push_back(v);
+        for (const UserAction& action : availableActions(state)) {
+            EligibilityModel next = state;
+            perform(next, action);
+            if (seen.insert(next.stateKey()).second) {
+                queue.push_back(next);
             }
         }
     }
