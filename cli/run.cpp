@@ -3,13 +3,14 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <sstream>
 
+#include "checkedfile.h"
 #include "cliargs.h"
 #include "eligibility.h"
 #include "output.h"
@@ -50,7 +51,11 @@ constexpr const char* kHelp =
     "  --output PATH        a file; for several html sheets a folder (default stdout)\n"
     "\n"
     "allowed options:\n"
-    "  --race R --alignment A   every class set the options window lets a user reach\n";
+    "  --race R --alignment A   every class set the options window lets a user reach\n"
+    "\n"
+    "Exit status: 0 on success; 2 for a bad command, option value or class set; 3 when output\n"
+    "cannot be written (standard output, an --output file or folder), with one line on\n"
+    "standard error naming the cause.\n";
 
 struct Failure {
     std::string message;
@@ -104,17 +109,27 @@ T require(std::optional<T> parsed, const char* option, const std::string& text,
     return *parsed;
 }
 
-[[noreturn]] void failWrite(const QString& path, const QSaveFile& file) {
-    throw Failure{"--output: cannot write '" + path.toStdString() + "': " +
-                  file.errorString().toStdString()};
+// Output that could not be written: reported with status kExitOutput, not as bad input.
+struct WriteFailure {
+    std::string message;
+};
+
+[[noreturn]] void failWrite(const QString& path, const CheckedFile& file) {
+    throw WriteFailure{"--output: cannot write '" + path.toStdString() +
+                       "': " + file.errorText().toStdString()};
 }
 
-// Writes `bytes` to `path` atomically: the file appears complete or not at all.
-void writeFile(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) failWrite(path, file);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.commit()) failWrite(path, file);
+// Writes to standard output and checks that the bytes left: a full device or a file-size limit
+// fails here (or at the final flush) instead of ending the run as a success. A closed pipe never
+// gets this far, since SIGPIPE ends the process as a reader such as `head` expects.
+[[noreturn]] void failOut(int errorNumber) {
+    throw WriteFailure{"standard output: " +
+                       saveErrorText(false, QString(), errorNumber).toStdString()};
+}
+
+void writeOut(std::ostream& out, std::string_view bytes) {
+    errno = 0;
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) failOut(errno);
 }
 
 struct Common {
@@ -211,25 +226,24 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
     }
 
     if (folder && !QDir().mkpath(output)) {
-        throw Failure{"--output: cannot create the folder '" + output.toStdString() + "'"};
+        throw WriteFailure{"--output: cannot create the folder '" + output.toStdString() + "'"};
     }
-    // One file for everything is written through QSaveFile: it appears complete or not at all.
-    std::optional<QSaveFile> file;
+    // One file for everything appears complete or not at all (see CheckedFile).
+    std::optional<CheckedFile> file;
     if (p.isSet("output") && !folder) {
         file.emplace(output);
-        if (!file->open(QIODevice::WriteOnly)) failWrite(output, *file);
+        if (!file->open()) failWrite(output, *file);
     }
 
     // Output leaves in pieces as it is made, so that a run of any length holds one piece in
     // memory rather than all of it.
-    constexpr std::size_t kPieceBytes = 1 << 20;
+    constexpr std::size_t kPieceBytes = 64 * 1024;
     std::string piece;
     const auto flush = [&] {
         if (file) {
-            const auto size = static_cast<qint64>(piece.size());
-            if (file->write(piece.data(), size) != size) failWrite(output, *file);
+            if (!file->write(piece)) failWrite(output, *file);
         } else {
-            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            writeOut(out, piece);
         }
         piece.clear();
     };
@@ -245,7 +259,11 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
         } else if (format == "html" && folder) {
             const QString name =
                 QStringLiteral("character-%1.htm").arg(i + 1, width, 10, QLatin1Char('0'));
-            writeFile(QDir(output).filePath(name), characterSheet(c));
+            const QString path = QDir(output).filePath(name);
+            CheckedFile sheet(path);
+            if (!sheet.open() || !sheet.write(characterSheet(c)) || !sheet.commit()) {
+                failWrite(path, sheet);
+            }
         } else if (format == "html") {
             piece += characterSheet(c);
         } else {
@@ -259,21 +277,19 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
     return kExitOk;
 }
 
-}  // namespace
-
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        const TimeOfDayClock& clock) {
+int runChecked(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const TimeOfDayClock& clock) {
     if (args.empty()) {
         report(err, "no command given (try tavrel-cli --help)");
         return kExitUsage;
     }
     const std::string& command = args.front();
     if (command == "--help" || command == "-h" || command == "help") {
-        out << kUsage << '\n' << kHelp;
+        writeOut(out, std::string(kUsage) + '\n' + kHelp);
         return kExitOk;
     }
     if (command == "--version" || command == "-v") {
-        out << "tavrel-cli " << TAVREL_VERSION << '\n';
+        writeOut(out, std::string("tavrel-cli ") + TAVREL_VERSION + '\n');
         return kExitOk;
     }
     if (command != "generate" && command != "allowed") {
@@ -304,7 +320,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             throw Failure{p.errorText().toStdString()};
         }
         if (p.isSet("help")) {
-            out << kUsage << '\n' << kHelp;
+            writeOut(out, std::string(kUsage) + '\n' + kHelp);
             return kExitOk;
         }
         if (!p.positionalArguments().isEmpty()) {
@@ -314,13 +330,31 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (command == "allowed") {
             CharacterOptions o;
             readRaceAndAlignment(p, o);
-            out << allowedList(o);
+            writeOut(out, allowedList(o));
             return kExitOk;
         }
         return generate(p, out, clock);
     } catch (const Failure& f) {
         report(err, f.message);
         return kExitUsage;
+    }
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const TimeOfDayClock& clock) {
+    try {
+        const int status = runChecked(args, out, err, clock);
+        if (status == kExitOk) {
+            // The last bytes may still wait in a buffer: only a flush shows whether they left.
+            errno = 0;
+            if (!out.flush()) failOut(errno);
+        }
+        return status;
+    } catch (const WriteFailure& f) {
+        report(err, f.message);
+        return kExitOutput;
     }
 }
 
