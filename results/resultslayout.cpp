@@ -380,6 +380,9 @@ void buildWeapons(ResultsControls& c, QWidget* window) {
 // each from top to bottom (the exceptional strength field sits beside the strength field).
 void setTabOrder(const ResultsControls& c) {
     std::vector<QWidget*> order{c.Memo1, c.Button9, c.abilityFields[0], c.Edit8};
+    // Room for every control up front: growing the vector between the inserts below made GCC 12
+    // at -O3 warn of a copy out of bounds that cannot happen.
+    order.reserve(64);
     order.insert(order.end(), c.abilityFields.begin() + 1, c.abilityFields.end());
     order.insert(order.end(), {c.Button4, c.Savebtn, c.btclosegen, c.Nonweaponlist});
     order.insert(order.end(), c.groupBoxes.begin(), c.groupBoxes.end());
