@@ -30,12 +30,12 @@ std::string unreachableText(const CharacterOptions& o) {
 int run(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayClock&) {
     CharacterOptions o;
     readRaceAndAlignment(parser, o);
-    out << allowedList(o);
+    std::string text = allowedList(o);
     if (parser.isSet("explain")) {
-        out << "\nnot allowed for race " << kRaceWords[o.race] << ", alignment "
-            << alignmentWord(o.lawChaos, o.goodEvil) << ":\n"
-            << unreachableText(o);
+        text += "\nnot allowed for race " + std::string(kRaceWords[o.race]) + ", alignment " +
+                alignmentWord(o.lawChaos, o.goodEvil) + ":\n" + unreachableText(o);
     }
+    writeOut(out, text);
     return 0;
 }
 
