@@ -25,7 +25,7 @@ ProgramWindows::ProgramWindows(LinkOpener opener)
       generator(random, clock),
       options(nullptr, scale),
       results(
-          generator, [this] { return options.captureOptions(); }, nullptr, scale),
+          generator, [this] { return options.model().options(); }, nullptr, scale),
       about(&options, std::move(opener), scale) {
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);

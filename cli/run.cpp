@@ -71,10 +71,6 @@ void report(std::ostream& err, std::string_view message) {
     err << "tavrel-cli: " << line << '\n';
 }
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -107,7 +103,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     QStringList words{QStringLiteral("tavrel-cli")};
     for (std::size_t i = 1; i < args.size(); ++i)
-        words << qs(args[i]);
+        words << QString::fromStdString(args[i]);
     try {
         if (!p.parse(words)) {
             throw Failure{p.errorText().toStdString()};

@@ -23,12 +23,8 @@ namespace tavrel {
 
 namespace {
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool setTextIfChanged(QLabel* label, const std::string& text) {
-    const QString shown = fromUtf8(text);
+    const QString shown = QString::fromStdString(text);
     if (label->text() == shown) {
         return false;
     }
@@ -274,7 +270,7 @@ void TForm2::render() {
         return;
     }
     const Character& c = m_generator.character();
-    const QString name = fromUtf8(c.name);
+    const QString name = QString::fromStdString(c.name);
     if (m_ui.Memo1->toPlainText() != name) {
         // The record already holds the name; the memo only has to show it.
         const QSignalBlocker blocker(m_ui.Memo1);
@@ -310,14 +306,10 @@ bool TForm2::renderLabels() {
 void TForm2::renderScores() {
     const Character& c = m_generator.character();
     for (std::size_t i = 0; i < m_ui.abilityFields.size(); ++i) {
-        const int score = c.abilityScore[i];
-        // 0 means not rolled yet, and shows as a blank field.
-        setTextIfChanged(m_ui.abilityFields[i], score == 0 ? QString() : QString::number(score));
+        setTextIfChanged(m_ui.abilityFields[i],
+                         QString::fromStdString(scoreText(c.abilityScore[i])));
     }
-    const int exceptional = c.exceptionalStrength;
-    const QString text = exceptional < 0    ? QString()
-                         : exceptional == 0 ? QStringLiteral("00")
-                                            : QString::number(exceptional);
+    const QString text = QString::fromStdString(exceptionalStrengthText(c.exceptionalStrength));
     setTextIfChanged(m_ui.Edit8, text);
     m_ui.Edit8->setHidden(text.isEmpty());
     // The strength label keeps the size that leaves room for its slash; its text never grows.
@@ -341,7 +333,7 @@ void TForm2::renderList(QListWidget* list, std::vector<std::string>& shown,
         shown.clear();
     }
     for (std::size_t i = shown.size(); i < entries.size(); ++i) {
-        list->addItem(fromUtf8(entries[i]));
+        list->addItem(QString::fromStdString(entries[i]));
         shown.push_back(entries[i]);
     }
 }
