@@ -17,8 +17,8 @@ QIcon readAllSizes() {
 }
 
 // Hands every request to the icon of the image files, which it reads on the first request. An
-// icon of files decodes every image as it is made, which took a tenth of the start-up; where the
-// desktop's theme has the icon, or the platform shows none, the files are never needed.
+// icon of files decodes every image as it is made; where the desktop's theme has the icon, or the
+// platform shows none, the files are never needed, so they are not read at start-up.
 class DeferredIconEngine final : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
