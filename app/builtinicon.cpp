@@ -3,6 +3,12 @@
 #include <QIconEngine>
 #include <QPainter>
 
+// The icons are compiled into the start-up library; a static library's resources are registered
+// only when something names them, which this does.
+static void registerIcons() {
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace tavrel {
 
 namespace {
@@ -57,6 +63,7 @@ private:
 }  // namespace
 
 QIcon builtInIcon() {
+    registerIcons();
     return QIcon(new DeferredIconEngine);
 }
 

@@ -7,11 +7,8 @@
 #include <cstdio>
 #include <iterator>
 
+#include "appinfo.h"
 #include "command.h"
-
-#ifndef TAVREL_VERSION
-#define TAVREL_VERSION "0"
-#endif
 
 namespace tavrel::cli {
 
@@ -85,7 +82,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     if (command == "--version" || command == "-v") {
-        out << "tavrel-cli " << TAVREL_VERSION << '\n';
+        out << "tavrel-cli " << appinfo::kVersion << '\n';
         return kExitOk;
     }
     const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "appinfo.h"
 #include "fontscale.h"
 #include "radiogroup.h"
 
@@ -61,7 +62,7 @@ constexpr BoxPlace kBoxPlaces[] = {
 TForm1::TForm1(QWidget* parent, qreal scale)
     : QWidget(parent, Qt::Window), m_reporter(showPlainMessage) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Tavrel Second Edition Character Generator"));
+    setWindowTitle(QString::fromUtf8(tavrel::appinfo::kName));
     // Fixed border, system menu and minimise box, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <array>
 
+#include "appinfo.h"
 #include "fontscale.h"
 #include "intervaltimer.h"
 #include "nonweapons.h"
@@ -54,8 +55,7 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
       m_chooser(std::make_unique<FileDialogSavePathChooser>()),
       m_reporter(std::make_unique<MessageBoxReporter>()) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(
-        QStringLiteral("Tavrel Second Edition Character Generator - = Results Screen = -"));
+    setWindowTitle(QString::fromUtf8(appinfo::kName) + QStringLiteral(" - = Results Screen = -"));
     // A fixed single border with the system menu and the minimise box, and no maximise box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
