@@ -104,6 +104,10 @@ void TForm2::buildControls() {
 }
 
 const ResultsControls& TForm2::controls() {
+    return ui();
+}
+
+ResultsControls& TForm2::ui() {
     buildControls();
     return m_ui;
 }
@@ -172,15 +176,13 @@ void TForm2::Button9Click() {
 }
 
 void TForm2::Button3Click() {
-    buildControls();
-    const QComboBox* offered = m_ui.weaponBox(m_generator.state().offeredList);
+    const QComboBox* offered = ui().weaponBox(m_generator.state().offeredList);
     m_generator.addWeapon(offered->currentText().toStdString());
     afterEngineCall();
 }
 
 void TForm2::Button6Click() {
-    buildControls();
-    const int row = selectedRow(m_ui.weaponlist);
+    const int row = selectedRow(ui().weaponlist);
     if (row < 0) {
         return;
     }
@@ -194,9 +196,8 @@ void TForm2::btclearweponslistClick() {
 }
 
 void TForm2::Button8Click() {
-    buildControls();
     // Only a weapon of the Warrior list can be a specialization; typed free text is ignored.
-    const std::string text = m_ui.weaponBox(WeaponList::Warrior)->currentText().toStdString();
+    const std::string text = ui().weaponBox(WeaponList::Warrior)->currentText().toStdString();
     const std::span<const std::string_view> entries = weaponListEntries(WeaponList::Warrior);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i] == text) {
@@ -208,23 +209,21 @@ void TForm2::Button8Click() {
 }
 
 void TForm2::Button2Click() {
-    buildControls();
     std::array<std::string, kNonWeaponGroups.size()> texts;
     std::array<std::string_view, kNonWeaponGroups.size()> choices;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = m_ui.groupBoxes[i]->currentText().toStdString();
+        texts[i] = ui().groupBoxes[i]->currentText().toStdString();
         choices[i] = texts[i];
     }
     m_generator.addNonWeapons(choices);
-    for (QComboBox* box : m_ui.groupBoxes) {
+    for (QComboBox* box : ui().groupBoxes) {
         box->setCurrentIndex(0);
     }
     afterEngineCall();
 }
 
 void TForm2::Button7Click() {
-    buildControls();
-    const int row = selectedRow(m_ui.Nonweaponlist);
+    const int row = selectedRow(ui().Nonweaponlist);
     if (row < 0) {
         return;
     }
@@ -255,7 +254,7 @@ void TForm2::btclosegenClick() {
 }
 
 void TForm2::nameTyped() {
-    m_generator.setName(m_ui.Memo1->toPlainText().toStdString());
+    m_generator.setName(ui().Memo1->toPlainText().toStdString());
 }
 
 void TForm2::afterEngineCall() {
