@@ -86,7 +86,7 @@ SOAK_SEED ?= $(shell date +%s)
 soak: deps
 	@cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS) --target soak
-	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  build-asan/soak --seconds $(SOAK_SECONDS) --seed $(SOAK_SEED)
 

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "appinfo.h"
 #include "aslink.h"
 #include "fontscale.h"
 #include "linklabel.h"
@@ -32,7 +33,7 @@ const QString kAuthorMail = QString::fromUtf8(TAVREL_AUTHOR_MAIL);
 const QString kSecondCredit = QString::fromUtf8(TAVREL_SECOND_CREDIT);
 const QString kSecondMail = QString::fromUtf8(TAVREL_SECOND_MAIL);
 
-const QString kProgramName = QStringLiteral("Tavrel Second Edition Character Generator");
+const QString kProgramName = QString::fromUtf8(appinfo::kName);
 // The blanks push the version past the end of the name's line, so that it wraps onto a line of
 // its own.
 const QString kTitle = kProgramName + QStringLiteral("                   v. 1.2");
@@ -96,7 +97,7 @@ LinkLabel* mailLabel(QWidget* parent, const char* name, const QString& text, con
 TForm3::TForm3(QWidget* parent, LinkOpener opener, qreal scale)
     : QDialog(parent), m_scale(qMax(scale, 1.0)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Tavrel Second Edition Character Generator -=About=-"));
+    setWindowTitle(kProgramName + QStringLiteral(" -=About=-"));
     // A dialog frame with the system menu and the close box, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

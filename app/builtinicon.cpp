@@ -3,6 +3,12 @@
 #include <QIconEngine>
 #include <QPainter>
 
+// The icons are compiled into the start-up library; a static library's resources are registered
+// only when something names them, which this does.
+static void registerIcons() {
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace tavrel {
 
 namespace {
@@ -17,8 +23,8 @@ QIcon readAllSizes() {
 }
 
 // Hands every request to the icon of the image files, which it reads on the first request. An
-// icon of files decodes every image as it is made, which took a tenth of the start-up; where the
-// desktop's theme has the icon, or the platform shows none, the files are never needed.
+// icon of files decodes every image as it is made; where the desktop's theme has the icon, or the
+// platform shows none, the files are never needed, so they are not read at start-up.
 class DeferredIconEngine final : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -57,6 +63,7 @@ private:
 }  // namespace
 
 QIcon builtInIcon() {
+    registerIcons();
     return QIcon(new DeferredIconEngine);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "appinfo.h"
+#include "builtinicon.h"
 #include "fontscale.h"
 
 namespace tavrel {
@@ -25,7 +26,7 @@ ProgramWindows::ProgramWindows(LinkOpener opener)
       generator(random, clock),
       options(nullptr, scale),
       results(
-          generator, [this] { return options.captureOptions(); }, nullptr, scale),
+          generator, [this] { return options.model().options(); }, nullptr, scale),
       about(&options, std::move(opener), scale) {
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);
@@ -51,6 +52,28 @@ void ProgramWindows::fitToDesktop() {
 
 QList<QWidget*> ProgramWindows::all() {
     return {&options, &results, &about};
+}
+
+int runProgram(int& argc, char** argv, const std::function<void(ProgramWindows&)>& beforeShow) {
+    QApplication app(argc, argv);
+    setApplicationIdentity();
+    // The icon built into the program: the same drawing the package installs into the hicolor
+    // theme, where menus and docks find it through the desktop entry. Looking it up in the
+    // desktop's icon theme instead would read the theme's index and search its folders at every
+    // start.
+    QApplication::setWindowIcon(builtInIcon());
+    // The options window is hidden while the results window is shown, so closing the results
+    // window must not count as closing the last window: only the options window ends the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ProgramWindows windows;
+    windows.fitToDesktop();
+    QObject::connect(&windows.options, &TForm1::closed, &app, &QApplication::quit);
+    if (beforeShow) {
+        beforeShow(windows);
+    }
+    windows.options.show();
+    return QApplication::exec();
 }
 
 }  // namespace tavrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <functional>
 
 #include "aboutwindow.h"
 #include "clock.h"
@@ -42,5 +43,11 @@ public:
     TForm2 results;
     TForm3 about;
 };
+
+// The program: the application, its identity and icon, the windows, and the event loop until the
+// options window closes. `beforeShow` runs once the windows exist, just before the options window
+// shows; the measurement programs in bench/ hook in there, so they start exactly as a user's run.
+int runProgram(int& argc, char** argv,
+               const std::function<void(ProgramWindows&)>& beforeShow = {});
 
 }  // namespace tavrel

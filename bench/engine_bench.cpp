@@ -9,13 +9,9 @@
 #include "mix.h"
 #include "schedule.h"
 
-#ifdef TAVREL_BENCH_FRONT_SHARED
 #include "exploration.h"
 #include "sheet.h"
-#endif
-#ifdef TAVREL_BENCH_CLI
 #include "output.h"
-#endif
 
 namespace {
 
@@ -52,7 +48,6 @@ void BM_LevelFifteenFighterThief(benchmark::State& state) {
 }
 BENCHMARK(BM_LevelFifteenFighterThief);
 
-#if defined(TAVREL_BENCH_FRONT_SHARED) || defined(TAVREL_BENCH_CLI)
 // One character of each set of the mix, generated once, with where each generation started.
 struct Generated {
     CharacterOptions options;
@@ -69,9 +64,7 @@ std::vector<Generated> generatedMix() {
     }
     return all;
 }
-#endif
 
-#ifdef TAVREL_BENCH_FRONT_SHARED
 void BM_SheetWriter(benchmark::State& state) {
     const std::vector<Generated> all = generatedMix();
     std::size_t i = 0;
@@ -105,9 +98,7 @@ void BM_EligibilityExploration(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * tavrel::kRaceCount * 9);
 }
 BENCHMARK(BM_EligibilityExploration)->Unit(benchmark::kMillisecond);
-#endif
 
-#ifdef TAVREL_BENCH_CLI
 void BM_JsonLine(benchmark::State& state) {
     const std::vector<Generated> all = generatedMix();
     std::size_t i = 0;
@@ -123,6 +114,5 @@ void BM_JsonLine(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_JsonLine);
-#endif
 
 }  // namespace

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Start-up and memory of build/tavrel against a baseline Qt program (bench/startup_baseline.cpp:
+# Start-up and memory of the program against a baseline Qt program (bench/startup_baseline.cpp:
 # one dialog with as many widgets as the options window, nothing else).
 #
 #   bench/startup.sh [runs]        (default 21 runs of each program on each platform)
 #
 # The programs run alternately, so that a noisy, shared machine slows both alike: the baseline,
-# then tavrel up to the idle options window (TAVREL_MEASURE=startup), then tavrel through one
-# complete generation (TAVREL_MEASURE=generation) where the build supports it. Each platform is
+# then the program up to the idle options window (build/measured_tavrel startup), then through
+# one complete generation (build/measured_tavrel generation); measured_tavrel starts through the
+# program's own start-up code. Each platform is
 # measured offscreen and, when Xvfb is installed, on X11 under Xvfb on display :95. The script
 # prints the median wall time and peak RSS of each and their ratios to the baseline.
 set -euo pipefail
@@ -23,7 +24,7 @@ fi
 if [[ ! -f $build/CMakeCache.txt ]]; then
     cmake --preset default -S "$root" >/dev/null
 fi
-cmake --build "$build" --target tavrel startup_baseline -j "$(nproc)" >/dev/null
+cmake --build "$build" --target measured_tavrel startup_baseline -j "$(nproc)" >/dev/null
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -74,27 +75,15 @@ ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
 }
 
-# Whether this build measures a generation: a build without the results window says so on
-# stderr and ends with status 4.
-supports_generation() {
-    local status=0
-    env TAVREL_MEASURE=generation "$build/tavrel" >/dev/null 2>"$work/probe" || status=$?
-    [[ $status -ne 4 ]]
-}
-
 platform() {
     local name=$1
     local dir=$work/$name
     mkdir -p "$dir"
     : >"$dir/baseline" ; : >"$dir/startup" ; : >"$dir/generation"
-    local generation=yes
-    supports_generation || generation=no
     for ((i = 0; i < runs; ++i)); do
         measure "$dir/baseline" "$build/startup_baseline"
-        measure "$dir/startup" env TAVREL_MEASURE=startup "$build/tavrel"
-        if [[ $generation == yes ]]; then
-            measure "$dir/generation" env TAVREL_MEASURE=generation "$build/tavrel"
-        fi
+        measure "$dir/startup" "$build/measured_tavrel" startup
+        measure "$dir/generation" "$build/measured_tavrel" generation
     done
 
     grep -h 'widgets' "$dir"/*.said | while read -r said; do printf '%-9s %s\n' "$name" "$said"; done
@@ -110,18 +99,13 @@ platform() {
     printf '%-9s %-24s %7.1f ms %7.1f ms %7d KiB   %5sx %5sx %5sx\n' "$name" \
         "tavrel, options window" "$(ratio "$up_ns" 1000000)" "$(ratio "$up_us" 1000)" "$up_kb" \
         "$(ratio "$up_ns" "$base_ns")" "$(ratio "$up_us" "$base_us")" "$(ratio "$up_kb" "$base_kb")"
-    if [[ $generation == yes ]]; then
-        local gen_ns gen_kb gen_us
-        gen_ns=$(median "$dir/generation" 1)
-        gen_kb=$(median "$dir/generation" 2)
-        gen_us=$(median "$dir/generation" 3)
-        printf '%-9s %-24s %7.1f ms %7.1f ms %7d KiB   %5s  %5s  %5sx\n' "$name" \
-            "tavrel, one generation" "$(ratio "$gen_ns" 1000000)" "$(ratio "$gen_us" 1000)" \
-            "$gen_kb" "" "" "$(ratio "$gen_kb" "$base_kb")"
-    else
-        printf '%-9s %-24s %s\n' "$name" "tavrel, one generation" \
-            "not measured: $(cat "$work/probe")"
-    fi
+    local gen_ns gen_kb gen_us
+    gen_ns=$(median "$dir/generation" 1)
+    gen_kb=$(median "$dir/generation" 2)
+    gen_us=$(median "$dir/generation" 3)
+    printf '%-9s %-24s %7.1f ms %7.1f ms %7d KiB   %5s  %5s  %5sx\n' "$name" \
+        "tavrel, one generation" "$(ratio "$gen_ns" 1000000)" "$(ratio "$gen_us" 1000)" \
+        "$gen_kb" "" "" "$(ratio "$gen_kb" "$base_kb")"
 }
 
 echo "Start-up and peak RSS, median of $runs runs each, run alternately ($(date -u +%F), $(nproc) cores)"

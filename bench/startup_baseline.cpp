@@ -2,7 +2,7 @@
 // about as many widgets as the options window (59 with the window itself: group boxes, radio
 // buttons, check boxes, buttons, a panel and labels) and none of the program's own work, then
 // quits as soon as the dialog has been painted and the event loop is idle: the same rule
-// TAVREL_MEASURE=startup applies to build/tavrel.
+// `measured_tavrel startup` applies to the program.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <iterator>
 
 namespace tavrel::cli {
 
@@ -46,8 +47,16 @@ std::optional<std::uint64_t> digits(std::string_view s) {
     return value;
 }
 
-constexpr std::string_view kClassWords[] = {"fighter", "ranger", "paladin", "mage",
-                                            "cleric",  "druid",  "thief",   "bard"};
+// The classes --class names, in the order classWords lists them; a specialist is named by its
+// school instead.
+struct ClassWord {
+    std::string_view word;
+    ClassBox box;
+};
+constexpr ClassWord kClassWords[] = {{"fighter", ClassBox::Fighter}, {"ranger", ClassBox::Ranger},
+                                     {"paladin", ClassBox::Paladin}, {"mage", ClassBox::Mage},
+                                     {"cleric", ClassBox::Cleric},   {"druid", ClassBox::Druid},
+                                     {"thief", ClassBox::Thief},     {"bard", ClassBox::Bard}};
 constexpr std::string_view kSchoolWords[] = {"abjurer",     "conjurer",    "diviner",
                                              "enchanter",   "illusionist", "invoker",
                                              "necromancer", "transmuter"};
@@ -140,10 +149,11 @@ std::optional<std::string> applyClassList(std::string_view list, CharacterOption
         if (word.empty()) {
             return std::string("empty class name in the list");
         }
-        if (const auto c = indexOf(kClassWords, word)) {
-            bool* flags[] = {&o.fighter, &o.ranger, &o.paladin, &o.mage,
-                             &o.cleric,  &o.druid,  &o.thief,   &o.bard};
-            *flags[*c] = true;
+        const std::string w = lower(word);
+        const auto c = std::find_if(std::begin(kClassWords), std::end(kClassWords),
+                                    [&w](const ClassWord& cw) { return cw.word == w; });
+        if (c != std::end(kClassWords)) {
+            classFlag(o, c->box) = true;
         } else if (const auto s = indexOf(kSchoolWords, word)) {
             if (o.specialist && o.school != *s) {
                 return std::string("at most one specialist school may be given");
@@ -180,16 +190,11 @@ std::string formatTime(std::uint32_t ms) {
 }
 
 std::string classWords(const AllowedChoice& choice) {
-    CharacterOptions o;
-    setClassFlags(o, choice.classes);
-    const bool flags[] = {o.fighter, o.ranger, o.paladin, o.mage,
-                          o.cleric,  o.druid,  o.thief,   o.bard};
     std::string out;
-    for (int i = 0; i < 8; ++i) {
-        if (flags[i]) {
-            if (!out.empty())
-                out += ',';
-            out += kClassWords[i];
+    for (const ClassWord& c : kClassWords) {
+        if (choice.classes & bitOf(c.box)) {
+            if (!out.empty()) out += ',';
+            out += c.word;
         }
     }
     if (choice.school && *choice.school >= 0 && *choice.school < kSchoolCount) {

@@ -18,28 +18,18 @@ std::string joined(const std::vector<std::string>& entries) {
     return s;
 }
 
-std::string score(int v) {
-    return v == 0 ? std::string() : std::to_string(v);
-}
-
 }  // namespace
 
 std::string characterText(const Character& c, const VirtualSchedule::Start& start) {
-    std::string strength = score(c.abilityScore[STR]);
-    if (c.exceptionalStrength >= 0) {
-        strength += '/';
-        strength += c.exceptionalStrength == 0 ? std::string("00")
-                                               : std::to_string(c.exceptionalStrength);
-    }
     std::string t;
     t += "Seed: " + std::to_string(start.seed) + "   Time: " + formatTime(start.time) + "\n";
     t += "Name: " + c.name + "\n";
     t += c.genderLine + "   " + c.hitPointsLine + "   " + c.raceLine + "   " + c.classLine + "   " +
          c.levelLine + "\n";
     t += c.alignmentLine + "   " + c.armourLine + "\n";
-    t += "STR: " + strength;
+    t += "STR: " + strengthText(c);
     for (int a = CON; a <= CHA; ++a) {
-        t += "   " + std::string(kAbilityNames[a]) + ": " + score(c.abilityScore[a]);
+        t += "   " + std::string(kAbilityNames[a]) + ": " + scoreText(c.abilityScore[a]);
     }
     t += "\n";
     t += c.wizardSpellsLine + "   " + c.priestSpellsLine + "\n";

@@ -7,11 +7,8 @@
 #include <cstdio>
 #include <iterator>
 
+#include "appinfo.h"
 #include "command.h"
-
-#ifndef TAVREL_VERSION
-#define TAVREL_VERSION "0"
-#endif
 
 namespace tavrel::cli {
 
@@ -75,10 +72,6 @@ void report(std::ostream& err, std::string_view message) {
     err << "tavrel-cli: " << line << '\n';
 }
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const TimeOfDayClock& clock) {
     if (args.empty()) {
@@ -91,7 +84,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         return kExitOk;
     }
     if (command == "--version" || command == "-v") {
-        writeOut(out, std::string("tavrel-cli ") + TAVREL_VERSION + '\n');
+        writeOut(out, std::string("tavrel-cli ") + appinfo::kVersion + '\n');
         return kExitOk;
     }
     const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
@@ -109,7 +102,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 
     QStringList words{QStringLiteral("tavrel-cli")};
     for (std::size_t i = 1; i < args.size(); ++i)
-        words << qs(args[i]);
+        words << QString::fromStdString(args[i]);
     try {
         if (!p.parse(words)) {
             throw Failure{p.errorText().toStdString()};

@@ -58,6 +58,30 @@ struct Character {
     bool operator==(const Character&) const = default;
 };
 
+// An ability score as every view shows it: blank until it is rolled.
+inline std::string scoreText(int score) {
+    return score == 0 ? std::string() : std::to_string(score);
+}
+
+// The exceptional strength after the slash: blank for none, "00" for the top roll.
+inline std::string exceptionalStrengthText(int exceptional) {
+    if (exceptional < 0) {
+        return {};
+    }
+    return exceptional == 0 ? std::string("00") : std::to_string(exceptional);
+}
+
+// Strength with its exceptional part, "18/00", as the sheet and the text output show it.
+inline std::string strengthText(const Character& c) {
+    const std::string exceptional = exceptionalStrengthText(c.exceptionalStrength);
+    std::string text = scoreText(c.abilityScore[STR]);
+    if (!exceptional.empty()) {
+        text += '/';
+        text += exceptional;
+    }
+    return text;
+}
+
 // Stores an int into an 8-bit counter. The rules keep every counter within its range; the
 // conversion is explicit so that wrap-around could never hide behind an implicit narrowing.
 inline std::int8_t toCounter(int value) { return static_cast<std::int8_t>(value); }

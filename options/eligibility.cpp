@@ -45,22 +45,13 @@ bool inRange(T value, std::size_t count) {
 }  // namespace
 
 ClassSet classSetOf(const CharacterOptions& o) {
-    const bool flags[kClassBoxCount] = {o.fighter, o.ranger, o.paladin, o.mage, o.specialist,
-                                        o.cleric,  o.druid,  o.thief,   o.bard};
-    ClassSet set = 0;
-    for (int i = 0; i < kClassBoxCount; ++i) {
-        if (flags[i]) {
-            set = static_cast<ClassSet>(set | (1u << i));
-        }
-    }
-    return set;
+    return classSetWhere([&o](ClassBox box) { return o.*kClassFlags[static_cast<int>(box)]; });
 }
 
 void setClassFlags(CharacterOptions& o, ClassSet set) {
-    bool* const flags[kClassBoxCount] = {&o.fighter, &o.ranger, &o.paladin, &o.mage, &o.specialist,
-                                         &o.cleric,  &o.druid,  &o.thief,   &o.bard};
     for (int i = 0; i < kClassBoxCount; ++i) {
-        *flags[i] = (set & (1u << i)) != 0;
+        const auto box = static_cast<ClassBox>(i);
+        classFlag(o, box) = (set & bitOf(box)) != 0;
     }
 }
 
@@ -330,23 +321,11 @@ bool EligibilityModel::setDiceMethod(int diceMethod) {
 // ---- queries ----
 
 ClassSet EligibilityModel::tickedSet() const {
-    ClassSet set = 0;
-    for (int i = 0; i < kClassBoxCount; ++i) {
-        if (m_ticked[i]) {
-            set = static_cast<ClassSet>(set | (1u << i));
-        }
-    }
-    return set;
+    return classSetWhere([this](ClassBox box) { return ticked(box); });
 }
 
 ClassSet EligibilityModel::offeredSet() const {
-    ClassSet set = 0;
-    for (int i = 0; i < kClassBoxCount; ++i) {
-        if (m_offered[i]) {
-            set = static_cast<ClassSet>(set | (1u << i));
-        }
-    }
-    return set;
+    return classSetWhere([this](ClassBox box) { return offered(box); });
 }
 
 bool EligibilityModel::schoolOffered(int school) const {

@@ -67,6 +67,27 @@ inline constexpr std::array<AlignmentRule, 5> kAlignmentRules{{
      "Bards must be neutral on at least one axis"},
 }};
 
+// The class flag of `options` that a box stands for.
+inline constexpr bool CharacterOptions::*kClassFlags[kClassBoxCount] = {
+    &CharacterOptions::fighter, &CharacterOptions::ranger,     &CharacterOptions::paladin,
+    &CharacterOptions::mage,    &CharacterOptions::specialist, &CharacterOptions::cleric,
+    &CharacterOptions::druid,   &CharacterOptions::thief,      &CharacterOptions::bard};
+inline bool& classFlag(CharacterOptions& options, ClassBox box) {
+    return options.*kClassFlags[static_cast<int>(box)];
+}
+
+// The boxes for which `holds(box)` is true, as a set.
+template <class Predicate>
+ClassSet classSetWhere(Predicate holds) {
+    ClassSet set = 0;
+    for (int i = 0; i < kClassBoxCount; ++i) {
+        if (holds(static_cast<ClassBox>(i))) {
+            set = static_cast<ClassSet>(set | bitOf(static_cast<ClassBox>(i)));
+        }
+    }
+    return set;
+}
+
 // The class flags of `options` as a set, and back.
 ClassSet classSetOf(const CharacterOptions& options);
 void setClassFlags(CharacterOptions& options, ClassSet set);

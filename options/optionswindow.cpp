@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "appinfo.h"
 #include "fontscale.h"
 #include "radiogroup.h"
 
@@ -27,13 +28,9 @@ template <std::size_t N>
 QStringList itemsOf(const std::array<std::string_view, N>& captions) {
     QStringList items;
     for (std::string_view c : captions) {
-        items << QString::fromUtf8(c.data(), static_cast<qsizetype>(c.size()));
+        items << QString::fromUtf8(c);
     }
     return items;
-}
-
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 void showPlainMessage(QWidget* parent, const QString& message) {
@@ -65,7 +62,7 @@ constexpr BoxPlace kBoxPlaces[] = {
 TForm1::TForm1(QWidget* parent, qreal scale)
     : QWidget(parent, Qt::Window), m_reporter(showPlainMessage) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Tavrel Second Edition Character Generator"));
+    setWindowTitle(QString::fromUtf8(tavrel::appinfo::kName));
     // Fixed border, system menu and minimise box, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -106,8 +103,8 @@ void TForm1::createControls() {
     m_classBox->setGeometry(214, 8, 207, 188);
     for (const BoxPlace& place : kBoxPlaces) {
         const int i = static_cast<int>(place.box);
-        auto* box = new QCheckBox(text(tavrel::kClassBoxCaptions[i]), m_classBox);
-        box->setObjectName(text(tavrel::kClassBoxObjectNames[i]));
+        auto* box = new QCheckBox(QString::fromUtf8(tavrel::kClassBoxCaptions[i]), m_classBox);
+        box->setObjectName(QString::fromUtf8(tavrel::kClassBoxObjectNames[i]));
         box->setGeometry(place.x, place.y, place.width, 17);
         // A tab stop, so that a keyboard-only user can choose classes too.
         box->setFocusPolicy(Qt::StrongFocus);
@@ -121,7 +118,7 @@ void TForm1::createControls() {
     m_panel->setGeometry(18, 94, 184, 86);
     m_schoolGroup = new QButtonGroup(m_panel);
     for (int s = 0; s < kSchoolCount; ++s) {
-        auto* button = new QRadioButton(text(tavrel::kSchoolCaptions[s]), m_panel);
+        auto* button = new QRadioButton(QString::fromUtf8(tavrel::kSchoolCaptions[s]), m_panel);
         button->setObjectName(QStringLiteral("RadioButton%1").arg(s + 1));
         // Abjurer to Enchanter down the left column, Illusionist to Transmuter down the right.
         button->setGeometry(s < 4 ? 4 : 88, 3 + (s % 4) * 20, s < 4 ? 82 : 94, 18);
@@ -282,37 +279,13 @@ void TForm1::mirrorReasons() {
     }
 }
 
-tavrel::CharacterOptions TForm1::captureOptions() const {
-    tavrel::CharacterOptions o;
-    o.race = m_race->itemIndex();
-    // The ticks as the boxes show them, enabled or not.
-    tavrel::ClassSet ticked = 0;
-    for (int i = 0; i < kClassBoxCount; ++i) {
-        if (m_classBoxes[static_cast<std::size_t>(i)]->isChecked()) {
-            ticked = static_cast<tavrel::ClassSet>(ticked | (1u << i));
-        }
-    }
-    tavrel::setClassFlags(o, ticked);
-    const int school = m_schoolGroup->checkedId();
-    if (school >= 0) {
-        o.school = school;
-    }
-    o.lawChaos = m_lawChaos->itemIndex();
-    o.goodEvil = m_goodEvil->itemIndex();
-    o.gender = m_gender->itemIndex();
-    o.levelRange = m_levelRange->itemIndex();
-    o.diceMethod = m_diceMethod->itemIndex();
-    o.restrictionsLifted = m_lift->isChecked();
-    return o;
-}
-
 void TForm1::FormShow() {
     m_model.FormShow();
     mirrorModel();
 }
 
 void TForm1::Button1Click() {
-    if (!tavrel::generateAccepted(captureOptions())) {
+    if (!tavrel::generateAccepted(m_model.options())) {
         m_reporter(this, noClassMessage());
         return;
     }

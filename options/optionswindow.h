@@ -38,9 +38,7 @@ public:
     void setAboutWindow(QDialog* about);
     void setMessageReporter(MessageReporter reporter);
 
-    // The options as the controls hold them; ticks count whether or not a box is enabled.
-    tavrel::CharacterOptions captureOptions() const;
-
+    // The rules and the choices the controls show; model().options() is what "Generate!" takes.
     const tavrel::EligibilityModel& model() const { return m_model; }
 
     // "       There is no Class selected!       "

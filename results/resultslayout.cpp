@@ -102,7 +102,7 @@ QComboBox* dropDown(QWidget* parent, const char* name, const Box& box,
                     std::span<const std::string_view> entries, bool editable) {
     auto* c = make<QComboBox>(parent, name, box);
     for (std::string_view e : entries) {
-        c->addItem(QString::fromUtf8(e.data(), static_cast<qsizetype>(e.size())));
+        c->addItem(QString::fromUtf8(e));
     }
     c->setMaxVisibleItems(8);
     if (editable) {
@@ -227,7 +227,7 @@ void buildGeneral(ResultsControls& c, QWidget* window) {
     c.armorlist = listBox(g, "armorlist", {320, 40, 65, 25}, nullptr);
     c.armorlist->setAccessibleName(QStringLiteral("Armour types"));
     for (std::string_view text : kArmourTexts) {
-        c.armorlist->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        c.armorlist->addItem(QString::fromUtf8(text));
     }
     c.armorlist->addItem(QString());
     c.armorlist->hide();

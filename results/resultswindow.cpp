@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <array>
 
+#include "appinfo.h"
 #include "checkedfile.h"
 #include "fontscale.h"
 #include "intervaltimer.h"
@@ -23,12 +24,8 @@ namespace tavrel {
 
 namespace {
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool setTextIfChanged(QLabel* label, const std::string& text) {
-    const QString shown = fromUtf8(text);
+    const QString shown = QString::fromStdString(text);
     if (label->text() == shown) {
         return false;
     }
@@ -58,8 +55,7 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
       m_chooser(std::make_unique<FileDialogSavePathChooser>()),
       m_reporter(std::make_unique<MessageBoxReporter>()) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(
-        QStringLiteral("Tavrel Second Edition Character Generator - = Results Screen = -"));
+    setWindowTitle(QString::fromUtf8(appinfo::kName) + QStringLiteral(" - = Results Screen = -"));
     // A fixed single border with the system menu and the minimise box, and no maximise box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -108,6 +104,10 @@ void TForm2::buildControls() {
 }
 
 const ResultsControls& TForm2::controls() {
+    return ui();
+}
+
+ResultsControls& TForm2::ui() {
     buildControls();
     return m_ui;
 }
@@ -176,15 +176,13 @@ void TForm2::Button9Click() {
 }
 
 void TForm2::Button3Click() {
-    buildControls();
-    const QComboBox* offered = m_ui.weaponBox(m_generator.state().offeredList);
+    const QComboBox* offered = ui().weaponBox(m_generator.state().offeredList);
     m_generator.addWeapon(offered->currentText().toStdString());
     afterEngineCall();
 }
 
 void TForm2::Button6Click() {
-    buildControls();
-    const int row = selectedRow(m_ui.weaponlist);
+    const int row = selectedRow(ui().weaponlist);
     if (row < 0) {
         return;
     }
@@ -198,9 +196,8 @@ void TForm2::btclearweponslistClick() {
 }
 
 void TForm2::Button8Click() {
-    buildControls();
     // Only a weapon of the Warrior list can be a specialization; typed free text is ignored.
-    const std::string text = m_ui.weaponBox(WeaponList::Warrior)->currentText().toStdString();
+    const std::string text = ui().weaponBox(WeaponList::Warrior)->currentText().toStdString();
     const std::span<const std::string_view> entries = weaponListEntries(WeaponList::Warrior);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i] == text) {
@@ -212,23 +209,21 @@ void TForm2::Button8Click() {
 }
 
 void TForm2::Button2Click() {
-    buildControls();
     std::array<std::string, kNonWeaponGroups.size()> texts;
     std::array<std::string_view, kNonWeaponGroups.size()> choices;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = m_ui.groupBoxes[i]->currentText().toStdString();
+        texts[i] = ui().groupBoxes[i]->currentText().toStdString();
         choices[i] = texts[i];
     }
     m_generator.addNonWeapons(choices);
-    for (QComboBox* box : m_ui.groupBoxes) {
+    for (QComboBox* box : ui().groupBoxes) {
         box->setCurrentIndex(0);
     }
     afterEngineCall();
 }
 
 void TForm2::Button7Click() {
-    buildControls();
-    const int row = selectedRow(m_ui.Nonweaponlist);
+    const int row = selectedRow(ui().Nonweaponlist);
     if (row < 0) {
         return;
     }
@@ -259,7 +254,7 @@ void TForm2::btclosegenClick() {
 }
 
 void TForm2::nameTyped() {
-    m_generator.setName(m_ui.Memo1->toPlainText().toStdString());
+    m_generator.setName(ui().Memo1->toPlainText().toStdString());
 }
 
 void TForm2::afterEngineCall() {
@@ -274,7 +269,7 @@ void TForm2::render() {
         return;
     }
     const Character& c = m_generator.character();
-    const QString name = fromUtf8(c.name);
+    const QString name = QString::fromStdString(c.name);
     if (m_ui.Memo1->toPlainText() != name) {
         // The record already holds the name; the memo only has to show it.
         const QSignalBlocker blocker(m_ui.Memo1);
@@ -310,14 +305,10 @@ bool TForm2::renderLabels() {
 void TForm2::renderScores() {
     const Character& c = m_generator.character();
     for (std::size_t i = 0; i < m_ui.abilityFields.size(); ++i) {
-        const int score = c.abilityScore[i];
-        // 0 means not rolled yet, and shows as a blank field.
-        setTextIfChanged(m_ui.abilityFields[i], score == 0 ? QString() : QString::number(score));
+        setTextIfChanged(m_ui.abilityFields[i],
+                         QString::fromStdString(scoreText(c.abilityScore[i])));
     }
-    const int exceptional = c.exceptionalStrength;
-    const QString text = exceptional < 0    ? QString()
-                         : exceptional == 0 ? QStringLiteral("00")
-                                            : QString::number(exceptional);
+    const QString text = QString::fromStdString(exceptionalStrengthText(c.exceptionalStrength));
     setTextIfChanged(m_ui.Edit8, text);
     m_ui.Edit8->setHidden(text.isEmpty());
     // The strength label keeps the size that leaves room for its slash; its text never grows.
@@ -341,7 +332,7 @@ void TForm2::renderList(QListWidget* list, std::vector<std::string>& shown,
         shown.clear();
     }
     for (std::size_t i = shown.size(); i < entries.size(); ++i) {
-        list->addItem(fromUtf8(entries[i]));
+        list->addItem(QString::fromStdString(entries[i]));
         shown.push_back(entries[i]);
     }
 }

@@ -38,8 +38,7 @@ public:
     void setSavePathChooser(std::unique_ptr<SavePathChooser> chooser);
     void setMessageReporter(std::unique_ptr<MessageReporter> reporter);
 
-    // The controls are built when first needed: when the window first shows, or here. Until
-    // then the window renders nothing; building renders the record as it stands.
+    // The window's controls, as the user sees them.
     const ResultsControls& controls();
     void setVisible(bool visible) override;
     IntervalTimer& revealTimer() { return *m_timer1; }
@@ -82,14 +81,16 @@ private:
     void renderList(QListWidget* list, std::vector<std::string>& shown,
                     const std::vector<std::string>& entries);
     void renderOffered();
-    // Builds the controls and wires them, once. The handlers that read the controls call it
-    // first, so that they work too when called before the window first showed.
+    // Builds the controls and wires them, once; building renders the record as it stands.
     void buildControls();
+    // The controls, built on first use. Every entry point reaches them through here, so each
+    // works whenever it is called, before the window first showed or after.
+    ResultsControls& ui();
 
     Generator& m_generator;
     OptionsCapture m_captureOptions;
     qreal m_scale;
-    ResultsControls m_ui;  // empty until built
+    ResultsControls m_ui;  // empty until built; read through ui()
     bool m_built = false;
     IntervalTimer* m_timer1 = nullptr;
     IntervalTimer* m_timer2 = nullptr;

@@ -94,10 +94,6 @@ private:
 
 using V = Page::Value;
 
-std::string score(int value) {
-    return value == 0 ? std::string() : std::to_string(value);
-}
-
 std::string listCell(const std::vector<std::string>& entries) {
     std::string cell = "<td>";
     for (const std::string& e : entries) {
@@ -185,18 +181,12 @@ std::string characterSheet(const Character& c) {
     p.line("<table BORDER COLS=7 WIDTH=\"100%\" >");
     p.line("<tr>");
     p.line("<td WIDTH=\"20%\"><b>Ability Scores:</b></td>");
-    std::string strength = score(c.abilityScore[STR]);
-    if (c.exceptionalStrength >= 0) {
-        strength += '/';
-        strength +=
-            c.exceptionalStrength == 0 ? std::string("00") : std::to_string(c.exceptionalStrength);
-    }
-    p.join("<td><b>STR:</b>", strength, "</td>");
-    p.join("<td><b>CON:</b>", score(c.abilityScore[CON]), "</td>");
-    p.join("<td><b>DEX:</b>", score(c.abilityScore[DEX]), "</td>");
-    p.join("<td><b>INT:</b>", score(c.abilityScore[INT]), "</td>");
-    p.join("<td><b>WIS:</b>", score(c.abilityScore[WIS]), "</td>");
-    p.join("<td><b>CHA:</b>", score(c.abilityScore[CHA]), "</td>");
+    p.join("<td><b>STR:</b>", strengthText(c), "</td>");
+    p.join("<td><b>CON:</b>", scoreText(c.abilityScore[CON]), "</td>");
+    p.join("<td><b>DEX:</b>", scoreText(c.abilityScore[DEX]), "</td>");
+    p.join("<td><b>INT:</b>", scoreText(c.abilityScore[INT]), "</td>");
+    p.join("<td><b>WIS:</b>", scoreText(c.abilityScore[WIS]), "</td>");
+    p.join("<td><b>CHA:</b>", scoreText(c.abilityScore[CHA]), "</td>");
     p.line("</tr>");
     p.line("</table>");
     p.line("<table BORDER WIDTH=\"100%\" >");

@@ -69,7 +69,7 @@ void Driver::optionsAction() {
     } else if (pick < 97) {
         // "Generate!", by its button or by Enter.
         const bool byKey = chance(20);
-        const bool opens = tavrel::generateAccepted(w.captureOptions());
+        const bool opens = tavrel::generateAccepted(w.model().options());
         post([this, &w, byKey, opens] {
             if (opens) {
                 ++m_report.generations;

@@ -193,7 +193,7 @@ void Driver::prepareLastGeneration() {
         auto* box = options.findChild<QCheckBox*>(name);
         return [box] { box->click(); };
     };
-    if (tavrel::generateAccepted(options.captureOptions())) {
+    if (tavrel::generateAccepted(options.model().options())) {
         m_lastGeneration = LastGeneration::Running;
         m_lastGenerationStart = m_clock.elapsed();
         ++m_report.generations;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "appinfo.h"
 #include "filesizelimit.h"
 #include "run.h"
 #include "schedule.h"
@@ -365,7 +366,7 @@ TEST(Cli, QuotedWordsCannotBreakTheMessageLine) {
 TEST(Cli, HelpAndVersion) {
     const Result v = cli({"--version"});
     EXPECT_EQ(v.status, 0);
-    EXPECT_EQ(v.out, std::string("tavrel-cli ") + TAVREL_VERSION + "\n");
+    EXPECT_EQ(v.out, std::string("tavrel-cli ") + appinfo::kVersion + "\n");
     const Result h = cli({"generate", "--help"});
     EXPECT_EQ(h.status, 0);
     EXPECT_NE(h.out.find("--lift-restrictions"), std::string::npos);

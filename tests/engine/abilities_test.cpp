@@ -7,6 +7,7 @@
 
 #include "abilities.h"
 #include "builders.h"
+#include "paramname.h"
 
 namespace tavrel {
 namespace {
@@ -130,7 +131,6 @@ TEST_P(FloorTable, FloorAndAdjustment) {
 }
 
 using test::optionsFor;
-std::string floorCaseName(const ::testing::TestParamInfo<FloorCase>& p) { return p.param.name; }
 INSTANTIATE_TEST_SUITE_P(
     Rows, FloorTable,
     ::testing::Values(
@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
         FloorCase{"AbjurerLowersRangerWisTo15", optionsFor(Human, {"ranger", "Abjurer"}), WIS, 15,
                   0},
         FloorCase{"DwarfConFloor11", optionsFor(Dwarf, {"cleric"}), CON, 11, 1}),
-    floorCaseName);
+    test::caseName<FloorCase>);
 
 TEST(Floors, SpecialistWithoutSchoolOnlyRaisesInt) {
     CharacterOptions o;

@@ -6,6 +6,7 @@
 
 #include "armour.h"
 #include "builders.h"
+#include "paramname.h"
 
 namespace tavrel {
 namespace {
@@ -64,9 +65,6 @@ TEST_P(ArmourRanges, ReachExactlyTheExpectedClassesAndShields) {
     }
 }
 
-std::string armourRangeName(const ::testing::TestParamInfo<ArmourRange>& p) {
-    return p.param.name;
-}
 INSTANTIATE_TEST_SUITE_P(
     Classes, ArmourRanges,
     ::testing::Values(
@@ -112,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {-2, -1, 0, 1, 2, 3},
                     Shield::Always},
         ArmourRange{"WizardAtDex3IsWorst", optionsFor(Human, {"Invoker"}), 3, {14}, Shield::Never}),
-    armourRangeName);
+    test::caseName<ArmourRange>);
 
 // How many numbers each class set draws, checked by replaying that many on a copy.
 struct DrawCount {
@@ -138,9 +136,6 @@ TEST_P(ArmourDraws, DrawOnlyWhereABlockSaysSo) {
     }
 }
 
-std::string drawCountName(const ::testing::TestParamInfo<DrawCount>& p) {
-    return p.param.name;
-}
 INSTANTIATE_TEST_SUITE_P(
     Classes, ArmourDraws,
     ::testing::Values(DrawCount{"FighterArmourAndShield", optionsFor(Human, {"fighter"}), 2},
@@ -152,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DrawCount{"ClericThiefThreeDraws", optionsFor(Human, {"cleric", "thief"}), 3},
                       DrawCount{"AllNineClasses", test::optionsFromMask(Human, 511), 5},
                       DrawCount{"NoClassAtAll", CharacterOptions{}, 0}),
-    drawCountName);
+    test::caseName<DrawCount>);
 
 TEST(SetAc, ClericLineNamesTheDrawnArmourAndShield) {
     // The armour comes from the first draw; the shield draw after it never changes the result.

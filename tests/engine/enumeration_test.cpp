@@ -8,6 +8,7 @@
 
 #include "builders.h"
 #include "nonweapons.h"
+#include "paramname.h"
 #include "schedule.h"
 #include "weapons.h"
 
@@ -102,12 +103,10 @@ TEST_P(Enumeration, EveryFlagSetLevelAndDiceMethodCompletes) {
     }
 }
 
-std::string raceName(const ::testing::TestParamInfo<int>& p) {
-    std::string name(kRaceCaptions[static_cast<std::size_t>(p.param)]);
-    name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
-    return name;
-}
-INSTANTIATE_TEST_SUITE_P(Races, Enumeration, ::testing::Range(0, kRaceCount), raceName);
+INSTANTIATE_TEST_SUITE_P(Races, Enumeration, ::testing::Range(0, kRaceCount),
+                         [](const ::testing::TestParamInfo<int>& p) {
+                             return test::raceName(p.param);
+                         });
 
 }  // namespace
 }  // namespace tavrel

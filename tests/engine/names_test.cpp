@@ -14,7 +14,7 @@ namespace {
 using test::optionsFor;
 
 // Builds the expected name from a copy of the generator, one draw per pick and per chance test,
-// following the naming steps as written down for the three styles.
+// following the naming steps of the three styles.
 class Script {
 public:
     explicit Script(Random random) : m_random(random) {}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "builders.h"
+#include "paramname.h"
 #include "spells.h"
 
 namespace tavrel {
@@ -48,9 +49,6 @@ TEST_P(SpellLines, ListTheSlotsOfEachSpellLevel) {
     EXPECT_EQ(c.priestSpellsLine, std::string("Priest Spells: ") + row.priest);
 }
 
-std::string spellCaseName(const ::testing::TestParamInfo<SpellCase>& p) {
-    return p.param.name;
-}
 INSTANTIATE_TEST_SUITE_P(
     Wizards, SpellLines,
     ::testing::Values(
@@ -82,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "2/1/", kNoPriest},
         SpellCase{"SpecialistBardKeepsSixthLevel", optionsFor(Human, {"bard", "Enchanter"}), 13, 18,
                   9, "3/3/3/2/1/3/", kNoPriest}),
-    spellCaseName);
+    test::caseName<SpellCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     Priests, SpellLines,
@@ -113,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                   15, 9, 18, kNoWizard, "3/3/2/1/4/2/1/"},
         SpellCase{"MageClericBothLines", optionsFor(Human, {"mage", "cleric"}), 4, 9, 13, "3/2/",
                   "4/2/"}),
-    spellCaseName);
+    test::caseName<SpellCase>);
 
 // The hidden start-up run has level 0; nothing outside 1..15 may give slots or read the tables.
 class OutOfRangeLevel : public ::testing::TestWithParam<int> {};

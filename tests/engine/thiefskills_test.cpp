@@ -4,6 +4,7 @@
 #include <string>
 
 #include "builders.h"
+#include "paramname.h"
 #include "thiefskills.h"
 
 namespace tavrel {
@@ -47,9 +48,6 @@ constexpr const char* kThiefScroll =
     "Can read priest and mage scrolls with a 25% chance of failure";
 constexpr const char* kBardScroll = "Can read priest and mage scrolls with a 15% chance of failure";
 
-std::string skillCaseName(const ::testing::TestParamInfo<SkillCase>& p) {
-    return p.param.name;
-}
 INSTANTIATE_TEST_SUITE_P(
     Rows, Skills,
     ::testing::Values(
@@ -91,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         SkillCase{"HalfElfRangerDex17", "ranger", HalfElf, 1, 17, "HS:20  MS:20", "", ""},
         SkillCase{"ElfRangerLevel15Dex19IsCapped", "ranger", Elf, 15, 19, "HS:99  MS:99", "", ""},
         SkillCase{"DwarfRangerLevel12Dex12", "ranger", Dwarf, 12, 12, "HS:77  MS:89", "", ""}),
-    skillCaseName);
+    test::caseName<SkillCase>);
 
 TEST(RangerSkills, FollowTheLevelTableWithoutAdjustments) {
     // Human, DEX 13: no adjustment, so the values are the fixed start plus the level gains.

@@ -1,5 +1,5 @@
-// The exploration of every user action sequence, held against the published table of what the
-// rules allow for each race and alignment.
+// The exploration of every user action sequence, held against our own table of what the rules
+// allow for each race and alignment, kept here apart from the rules so that each checks the other.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "exploration.h"
+#include "paramname.h"
 
 namespace tavrel {
 namespace {
@@ -64,7 +65,7 @@ bool alignmentAllows(ClassSet set, int lawChaos, int goodEvil) {
     return true;
 }
 
-// The table, transcribed per race: single classes, combinations, and the specialist schools.
+// The table per race: single classes, combinations, and the specialist schools.
 struct RaceTable {
     std::vector<std::string_view> sets;            // every allowed set apart from alignment
     std::vector<int> schools;                      // schools of the single specialist
@@ -130,9 +131,8 @@ struct Case {
 };
 
 std::string caseName(const ::testing::TestParamInfo<Case>& info) {
-    std::string race(kRaceCaptions[info.param.race]);
-    race.erase(std::remove(race.begin(), race.end(), '-'), race.end());
-    return race + "_" + std::string(kLawChaosCaptions[info.param.lawChaos]) +
+    return test::raceName(info.param.race) + "_" +
+           std::string(kLawChaosCaptions[info.param.lawChaos]) +
            std::string(kGoodEvilCaptions[info.param.goodEvil]);
 }
 

@@ -249,7 +249,7 @@ private slots:
         bool optionsHidden = false;
         bool resultsEnabled = false;
         results->onShow = [&] {
-            captured = form->captureOptions();
+            captured = form->model().options();
             optionsHidden = !form->isVisible();
             resultsEnabled = results->isEnabled();
         };
@@ -286,11 +286,11 @@ private slots:
         click(box("MageBox"));
         click(box("CheckBox2"));
         QVERIFY(box("MageBox")->isChecked() && !box("MageBox")->isEnabled());
-        CharacterOptions o = form->captureOptions();
+        CharacterOptions o = form->model().options();
         QVERIFY(o.fighter && o.mage && !o.restrictionsLifted);
 
         CharacterOptions captured;
-        results->onShow = [&] { captured = form->captureOptions(); };
+        results->onShow = [&] { captured = form->model().options(); };
         click(child<QPushButton>("Button1"));
         QCOMPARE(results->shown, 1);
         QVERIFY(captured.fighter && captured.mage);
@@ -299,7 +299,7 @@ private slots:
 
         click(box("SpecialistBox"));
         click(child<QRadioButton>("RadioButton5"));
-        o = form->captureOptions();
+        o = form->model().options();
         QVERIFY(o.specialist);
         QCOMPARE(o.school, std::optional<int>(tavrel::Illusionist));
     }

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+
+#include "characteroptions.h"
 
 namespace tavrel::test {
 
@@ -10,6 +13,13 @@ namespace tavrel::test {
 template <class Case>
 std::string caseName(const ::testing::TestParamInfo<Case>& info) {
     return info.param.name;
+}
+
+// A race's caption as a test name: gtest names take letters, digits and underscores only.
+inline std::string raceName(int race) {
+    std::string name(kRaceCaptions[static_cast<std::size_t>(race)]);
+    name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+    return name;
 }
 
 }  // namespace tavrel::test

@@ -57,17 +57,6 @@ private:
 
 }  // namespace
 
-Measurement measurementFromEnvironment() {
-    const QByteArray value = qgetenv("TAVREL_MEASURE");
-    if (value == "startup") {
-        return Measurement::Startup;
-    }
-    if (value == "generation") {
-        return Measurement::Generation;
-    }
-    return Measurement::None;
-}
-
 void whenShownAndIdle(QWidget& window, std::function<void()> then) {
     new IdleWatch(window, std::move(then));
 }

@@ -7,13 +7,6 @@ class QWidget;
 
 namespace tavrel {
 
-// What a measurement run of the program measures, from the environment variable TAVREL_MEASURE:
-// "startup" quits once the options window is shown and the event loop is idle; "generation" then
-// generates one character through the windows and quits when it is complete. Unset (or any other
-// value) is an ordinary run. The start-up comparison in bench/ uses it; users never see it.
-enum class Measurement { None, Startup, Generation };
-Measurement measurementFromEnvironment();
-
 // Runs `then` once `window` has been painted for the first time and the event loop has nothing
 // left to do (it is about to wait for new events). Both the program and the baseline it is
 // compared with use this, so they are measured to the same point. When no paint comes within
