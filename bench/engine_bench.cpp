@@ -14,7 +14,7 @@
 #include "sheet.h"
 #endif
 #ifdef TAVREL_BENCH_CLI
-#include "output.h"
+#include "characterjson.h"
 #endif
 
 namespace {
@@ -114,7 +114,9 @@ void BM_JsonLine(benchmark::State& state) {
     std::int64_t bytes = 0;
     for (auto _ : state) {
         const Generated& g = all[i];
-        const std::string line = tavrel::cli::characterJson(g.options, g.character, g.start);
+        const tavrel::CharacterOrigin origin{g.start.seed, g.start.time};
+        std::string line;
+        tavrel::appendCharacterJson(line, g.options, g.character, &origin);
         bytes += static_cast<std::int64_t>(line.size());
         benchmark::DoNotOptimize(line.data());
         i = i + 1 == all.size() ? 0 : i + 1;

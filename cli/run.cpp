@@ -10,6 +10,7 @@
 #include <optional>
 #include <sstream>
 
+#include "characterjson.h"
 #include "cliargs.h"
 #include "eligibility.h"
 #include "output.h"
@@ -240,7 +241,8 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
         const VirtualSchedule::Start start = schedule.generate(o);
         const Character& c = schedule.character();
         if (format == "json") {
-            appendCharacterJson(piece, o, c, start);
+            const CharacterOrigin origin{start.seed, start.time};
+            appendCharacterJson(piece, o, c, &origin);
             piece += '\n';
         } else if (format == "html" && folder) {
             const QString name =
