@@ -16,6 +16,7 @@
 #include "output.h"
 #include "schedule.h"
 #include "sheet.h"
+#include "sheetcommand.h"
 
 #ifndef TAVREL_VERSION
 #define TAVREL_VERSION "0"
@@ -28,6 +29,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tavrel-cli generate --class LIST [options]\n"
     "       tavrel-cli allowed [--race R] [--alignment A]\n"
+    "       tavrel-cli sheet FILE [--output PATH]\n"
     "       tavrel-cli --help | --version\n";
 
 constexpr const char* kHelp =
@@ -51,7 +53,11 @@ constexpr const char* kHelp =
     "  --output PATH        a file; for several html sheets a folder (default stdout)\n"
     "\n"
     "allowed options:\n"
-    "  --race R --alignment A   every class set the options window lets a user reach\n";
+    "  --race R --alignment A   every class set the options window lets a user reach\n"
+    "\n"
+    "sheet options:\n"
+    "  FILE                 a saved character (.json), or JSON Lines from generate\n"
+    "  --output PATH        a file; for several characters a folder (default stdout)\n";
 
 struct Failure {
     std::string message;
@@ -278,7 +284,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << "tavrel-cli " << TAVREL_VERSION << '\n';
         return kExitOk;
     }
-    if (command != "generate" && command != "allowed") {
+    if (command != "generate" && command != "allowed" && command != "sheet") {
         report(err, "unknown command '" + command + "' (try tavrel-cli --help)");
         return kExitUsage;
     }
@@ -288,14 +294,19 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const auto valueOption = [](const char* name) {
         return QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
     };
-    p.addOption(valueOption("race"));
-    p.addOption(valueOption("alignment"));
+    if (command != "sheet") {
+        p.addOption(valueOption("race"));
+        p.addOption(valueOption("alignment"));
+    }
     if (command == "generate") {
         for (const char* name : {"class", "gender", "levels", "dice", "time", "seed", "count",
                                  "format", "output"}) {
             p.addOption(valueOption(name));
         }
         p.addOption(QCommandLineOption(QStringLiteral("lift-restrictions")));
+    }
+    if (command == "sheet") {
+        p.addOption(valueOption("output"));
     }
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("help"), QStringLiteral("h")}));
 
@@ -307,6 +318,17 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         if (p.isSet("help")) {
             out << kUsage << '\n' << kHelp;
+            return kExitOk;
+        }
+        if (command == "sheet") {
+            const QStringList files = p.positionalArguments();
+            if (files.size() != 1) {
+                throw Failure{files.isEmpty() ? "sheet: no file given"
+                                              : "unexpected argument '" +
+                                                    files.at(1).toStdString() + "'"};
+            }
+            const auto output = p.isSet("output") ? std::optional(p.value("output")) : std::nullopt;
+            if (const auto error = writeSheets(files.front(), output, out)) throw Failure{*error};
             return kExitOk;
         }
         if (!p.positionalArguments().isEmpty()) {
