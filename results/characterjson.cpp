@@ -262,13 +262,33 @@ std::string ordinal(std::size_t index) {
     return "entry " + std::to_string(index + 1);
 }
 
+// A member name as the message shows it. An unknown name comes from the file: it is cut short,
+// and control characters are shown as escapes so that the message stays one line.
+std::string shown(std::string_view name) {
+    constexpr std::size_t kShown = 64;
+    std::string out;
+    for (std::size_t i = 0; i < name.size() && i < kShown; ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += name[i];
+        }
+    }
+    if (name.size() > kShown) out += "...";
+    return out;
+}
+
 // Reads one value, or records the first thing wrong with it.
 class Reader {
 public:
     const std::string& error() const { return m_error; }
 
     bool fail(std::string_view member, const std::string& what) {
-        m_error = "member \"" + std::string(member) + "\": " + what;
+        m_error = "member \"" + shown(member) + "\": " + what;
         return false;
     }
 

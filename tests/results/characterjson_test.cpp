@@ -119,6 +119,7 @@ TEST(CharacterJson, RefusesDamagedFilesNamingTheMember) {
         {"\"startTime\":\"00:00:01.000\"", "\"startTime\":\"24:00:00.000\"", "\"startTime\""},
         {"\"thiefLine\":\"\"", "\"thiefLine\":\"\",\"colour\":\"red\"",
          "\"colour\": is not a member of a character file"},
+        {"\"thiefLine\":\"\"", "\"thiefLine\":\"\",\"a\\nb\":1", "\"a\\x0ab\": is not a member"},
         {"\"thiefLine\":\"\"", "\"thiefLine\":\"\",\"url\":3", "\"url\": is not a text"},
         {"{", "[{", "not JSON"},
         {"\"wizardSpellsLine\":\"\"}", "\"wizardSpellsLine\":\"\"}{}", "not JSON"},
