@@ -9,10 +9,11 @@ QObject* makeIntervalTimerSuite();
 QObject* makeSheetFileSuite();
 QObject* makeResultsWindowSuite();
 QObject* makeResultsEditsSuite();
+QObject* makeResultsHistorySuite();
 
 inline std::vector<QObject*> makeQtSuites() {
     return {makeIntervalTimerSuite(), makeSheetFileSuite(), makeResultsWindowSuite(),
-            makeResultsEditsSuite()};
+            makeResultsEditsSuite(), makeResultsHistorySuite()};
 }
 
 }  // namespace tavrel::test
