@@ -3,8 +3,10 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QTimer>
+#include <iostream>
 
 #include "builtinicon.h"
+#include "commandline.h"
 #include "intervaltimer.h"
 #include "measure.h"
 #include "startup.h"
@@ -41,6 +43,12 @@ void measureOneGeneration(tavrel::ProgramWindows& windows) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Before the application object: --help, --version and a bad file need no display.
+    const tavrel::CommandLine commandLine =
+        tavrel::readCommandLine(argc, argv, std::cout, std::cerr);
+    if (commandLine.exitStatus) {
+        return *commandLine.exitStatus;
+    }
     QApplication app(argc, argv);
     tavrel::setApplicationIdentity();
     // The icon built into the program: the same drawing the package installs into the hicolor
@@ -72,6 +80,10 @@ int main(int argc, char* argv[]) {
             break;
     }
 
-    windows.options.show();
+    if (commandLine.character) {
+        windows.showAtStart(*commandLine.character);
+    } else {
+        windows.options.show();
+    }
     return QApplication::exec();
 }

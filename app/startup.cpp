@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "appinfo.h"
@@ -30,6 +31,18 @@ ProgramWindows::ProgramWindows(LinkOpener opener)
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);
     QObject::connect(&results, &TForm2::formHidden, &options, &QWidget::show);
+    // Ctrl+O in the options window: a refused file is reported over the options window,
+    // which then stays as it was.
+    QObject::connect(&options, &TForm1::openRequested, &options, [this] {
+        if (results.openCharacterFile(&options)) {
+            options.showResults();
+        }
+    });
+}
+
+void ProgramWindows::showAtStart(const SavedCharacter& character) {
+    results.showCharacter(character);
+    QTimer::singleShot(0, &options, &TForm1::showResults);
 }
 
 void ProgramWindows::fitToDesktop() {
