@@ -24,12 +24,16 @@ constexpr const char* kHelp =
     "Qt options such as -platform NAME and -style NAME are passed on to Qt.\n";
 
 // The options that the toolkit takes from the command line itself, with and without a value.
-constexpr const char* kQtValueOptions[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",  "qmljsdebugger",
-    "qwindowgeometry", "qwindowicon", "qwindowtitle", "geometry", "display",
-    "session",  "name",  "title", "style", "stylesheet", "visual"};
-constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync",
-                                          "testability"};
+constexpr const char* kQtValueOptions[] = {"platform",      "platformpluginpath",
+                                           "platformtheme", "plugin",
+                                           "qmljsdebugger", "qwindowgeometry",
+                                           "qwindowicon",   "qwindowtitle",
+                                           "geometry",      "display",
+                                           "session",       "name",
+                                           "title",         "style",
+                                           "stylesheet",    "visual"};
+constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb",
+                                          "dograb",  "sync",        "testability"};
 
 }  // namespace
 
@@ -42,10 +46,11 @@ CommandLine readCommandLine(int argc, char** argv, std::ostream& out, std::ostre
     // Qt's options are single-dash words (-platform offscreen); read every option that way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")}));
+    parser.addOption(
+        QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")}));
     for (const char* name : kQtValueOptions) {
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(),
-                                            QStringLiteral("value")));
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     }
     for (const char* name : kQtFlagOptions) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
@@ -53,7 +58,8 @@ CommandLine readCommandLine(int argc, char** argv, std::ostream& out, std::ostre
     const auto fail = [&err](std::string message) {
         // One line, whatever a file name holds.
         for (char& c : message) {
-            if (c == '\n' || c == '\r') c = ' ';
+            if (c == '\n' || c == '\r')
+                c = ' ';
         }
         err << "tavrel: " << message << '\n';
         return CommandLine{kExitUsage, std::nullopt};

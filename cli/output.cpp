@@ -8,11 +8,14 @@ namespace {
 
 std::string joined(const std::vector<std::string>& entries) {
     std::string s;
-    for (const std::string& e : entries) s += e + "; ";
+    for (const std::string& e : entries)
+        s += e + "; ";
     return s;
 }
 
-std::string score(int v) { return v == 0 ? std::string() : std::to_string(v); }
+std::string score(int v) {
+    return v == 0 ? std::string() : std::to_string(v);
+}
 
 }  // namespace
 
@@ -25,8 +28,8 @@ std::string characterText(const Character& c, const VirtualSchedule::Start& star
     std::string t;
     t += "Seed: " + std::to_string(start.seed) + "   Time: " + formatTime(start.time) + "\n";
     t += "Name: " + c.name + "\n";
-    t += c.genderLine + "   " + c.hitPointsLine + "   " + c.raceLine + "   " + c.classLine +
-         "   " + c.levelLine + "\n";
+    t += c.genderLine + "   " + c.hitPointsLine + "   " + c.raceLine + "   " + c.classLine + "   " +
+         c.levelLine + "\n";
     t += c.alignmentLine + "   " + c.armourLine + "\n";
     t += "STR: " + strength;
     for (int a = CON; a <= CHA; ++a) {
@@ -35,7 +38,8 @@ std::string characterText(const Character& c, const VirtualSchedule::Start& star
     t += "\n";
     t += c.wizardSpellsLine + "   " + c.priestSpellsLine + "\n";
     for (const std::string* line : {&c.thiefLine, &c.specialLine, &c.scrollLine}) {
-        if (!line->empty()) t += *line + "\n";
+        if (!line->empty())
+            t += *line + "\n";
     }
     t += "Non-Weapon Proficiencies: " + joined(c.nonWeapons) + "\n";
     t += "Weapon Proficiencies: " + joined(c.weapons) + "\n";

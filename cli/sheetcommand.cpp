@@ -1,23 +1,22 @@
-#include "sheetcommand.h"
+#include <QStringList>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <functional>
 
 #include "characterjson.h"
+#include "command.h"
+#include "run.h"
 #include "sheet.h"
 
 namespace tavrel::cli {
 
 namespace {
 
-struct Failure {
-    std::string message;
-};
-
-std::string quoted(const QString& path) { return "'" + path.toStdString() + "'"; }
+std::string quoted(const QString& path) {
+    return "'" + path.toStdString() + "'";
+}
 
 // Calls `each` for every character of the file, in order, or throws the first fault. A file of
 // up to 1 MiB that is one object (however it is laid out) is one character; otherwise every
@@ -30,7 +29,8 @@ void forEachCharacter(const QString& path, const std::function<void(const SavedC
     // At most one byte past the limit is read, so a huge file costs no memory to refuse.
     const QByteArray head = file.read(static_cast<qint64>(kCharacterFileLimit) + 1);
     if (head.size() <= static_cast<qsizetype>(kCharacterFileLimit) && file.atEnd()) {
-        const CharacterReadResult whole = readCharacterJson({head.constData(), std::size_t(head.size())});
+        const CharacterReadResult whole =
+            readCharacterJson({head.constData(), std::size_t(head.size())});
         if (whole.character) {
             each(*whole.character);
             return;
@@ -48,8 +48,10 @@ void forEachCharacter(const QString& path, const std::function<void(const SavedC
             throw Failure{quoted(path) + ": line " + std::to_string(number) +
                           ": the line is larger than 1 MiB"};
         }
-        if (line.trimmed().isEmpty()) continue;
-        const CharacterReadResult r = readCharacterJson({line.constData(), std::size_t(line.size())});
+        if (line.trimmed().isEmpty())
+            continue;
+        const CharacterReadResult r =
+            readCharacterJson({line.constData(), std::size_t(line.size())});
         if (!r.character) {
             throw Failure{quoted(path) + ": line " + std::to_string(number) + ": " + r.error};
         }
@@ -60,59 +62,71 @@ void forEachCharacter(const QString& path, const std::function<void(const SavedC
     }
 }
 
-void writeFile(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size ||
-        !file.commit()) {
-        throw Failure{"--output: cannot write " + quoted(path) + ": " +
-                      file.errorString().toStdString()};
+// The file is read twice, once to check and count and once to write, so that a long batch is
+// never held in memory.
+void writeSheets(const QString& path, const std::optional<QString>& output, std::ostream& out) {
+    int count = 0;
+    forEachCharacter(path, [&](const SavedCharacter&) { ++count; });
+    if (count == 0) {
+        throw Failure{quoted(path) + ": no character in the file"};
     }
+    const bool folder = output && count > 1;
+    if (output) {
+        const QFileInfo info(*output);
+        if (output->isEmpty())
+            throw Failure{"--output: empty path"};
+        if (folder && info.exists() && !info.isDir()) {
+            throw Failure{"--output: " + quoted(*output) + " is not a folder"};
+        }
+        if (!folder && info.isDir()) {
+            throw Failure{"--output: " + quoted(*output) + " is a folder"};
+        }
+        if (folder && !QDir().mkpath(*output)) {
+            throw Failure{"--output: cannot create the folder " + quoted(*output)};
+        }
+    }
+    const int width = static_cast<int>(std::to_string(count).size());
+    int index = 0;
+    forEachCharacter(path, [&](const SavedCharacter& saved) {
+        const std::string sheet = characterSheet(saved.character);
+        ++index;
+        if (folder) {
+            const QString name =
+                QStringLiteral("character-%1.htm").arg(index, width, 10, QLatin1Char('0'));
+            writeFile(QDir(*output).filePath(name), sheet);
+        } else if (output) {
+            writeFile(*output, sheet);
+        } else {
+            out.write(sheet.data(), static_cast<std::streamsize>(sheet.size()));
+        }
+    });
+}
+
+void addOptions(QCommandLineParser& parser) {
+    parser.addOption(valueOption("output"));
+}
+
+int run(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayClock&) {
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        throw Failure{files.isEmpty() ? "sheet: no file given"
+                                      : "unexpected argument '" + files.at(1).toStdString() + "'"};
+    }
+    const auto output =
+        parser.isSet("output") ? std::optional(parser.value("output")) : std::nullopt;
+    writeSheets(files.front(), output, out);
+    return kExitOk;
 }
 
 }  // namespace
 
-std::optional<std::string> writeSheets(const QString& path, const std::optional<QString>& output,
-                                       std::ostream& out) {
-    try {
-        int count = 0;
-        forEachCharacter(path, [&](const SavedCharacter&) { ++count; });
-        if (count == 0) {
-            throw Failure{quoted(path) + ": no character in the file"};
-        }
-        const bool folder = output && count > 1;
-        if (output) {
-            const QFileInfo info(*output);
-            if (output->isEmpty()) throw Failure{"--output: empty path"};
-            if (folder && info.exists() && !info.isDir()) {
-                throw Failure{"--output: " + quoted(*output) + " is not a folder"};
-            }
-            if (!folder && info.isDir()) {
-                throw Failure{"--output: " + quoted(*output) + " is a folder"};
-            }
-            if (folder && !QDir().mkpath(*output)) {
-                throw Failure{"--output: cannot create the folder " + quoted(*output)};
-            }
-        }
-        const int width = static_cast<int>(std::to_string(count).size());
-        int index = 0;
-        forEachCharacter(path, [&](const SavedCharacter& saved) {
-            const std::string sheet = characterSheet(saved.character);
-            ++index;
-            if (folder) {
-                const QString name =
-                    QStringLiteral("character-%1.htm").arg(index, width, 10, QLatin1Char('0'));
-                writeFile(QDir(*output).filePath(name), sheet);
-            } else if (output) {
-                writeFile(*output, sheet);
-            } else {
-                out.write(sheet.data(), static_cast<std::streamsize>(sheet.size()));
-            }
-        });
-        return std::nullopt;
-    } catch (const Failure& f) {
-        return f.message;
-    }
-}
+// Sheets from saved characters, made by the same writer as the window's. The whole file is
+// checked before anything is written, so a bad line leaves no sheet behind.
+const Command kSheetCommand{
+    "sheet",
+    "sheet options:\n"
+    "  FILE                 a saved character (.json), or JSON Lines from generate\n"
+    "  --output PATH        a file; for several characters a folder (default stdout)\n",
+    addOptions, run, true};
 
 }  // namespace tavrel::cli

@@ -14,13 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const tavrel::CharacterReadResult read = tavrel::readCharacterJson(input);
     if (!read.character) {
-        if (read.error.empty() || read.error.find('\n') != std::string::npos) std::abort();
+        if (read.error.empty() || read.error.find('\n') != std::string::npos)
+            std::abort();
         return 0;
     }
     const std::string sheet = tavrel::characterSheet(read.character->character);
     // A whole page: it ends as every sheet ends, and every line ends in CR LF.
     constexpr std::string_view kEnd = "</body>\r\n</html>\r\n";
-    if (sheet.size() < kEnd.size() || sheet.compare(sheet.size() - kEnd.size(), kEnd.size(), kEnd) != 0) {
+    if (sheet.size() < kEnd.size() ||
+        sheet.compare(sheet.size() - kEnd.size(), kEnd.size(), kEnd) != 0) {
         std::abort();
     }
     for (std::size_t i = 0; i < sheet.size(); ++i) {
@@ -33,7 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string json = tavrel::characterJson(*read.character);
     const tavrel::CharacterReadResult again = tavrel::readCharacterJson(json);
-    if (!again.character || !(*again.character == *read.character)) std::abort();
-    if (tavrel::characterJson(*again.character) != json) std::abort();
+    if (!again.character || !(*again.character == *read.character))
+        std::abort();
+    if (tavrel::characterJson(*again.character) != json)
+        std::abort();
     return 0;
 }

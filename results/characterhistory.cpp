@@ -5,7 +5,8 @@
 
 namespace tavrel {
 
-CharacterHistory::CharacterHistory(std::size_t capacity) : m_capacity(std::max<std::size_t>(capacity, 2)) {}
+CharacterHistory::CharacterHistory(std::size_t capacity)
+    : m_capacity(std::max<std::size_t>(capacity, 2)) {}
 
 void CharacterHistory::appendNew(HistoryEntry shown) {
     if (!m_entries.empty()) {

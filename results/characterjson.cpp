@@ -31,14 +31,16 @@ template <typename Array>
 void numbers(JsonWriter& w, std::string_view name, const Array& values) {
     key(w, name);
     w.StartArray();
-    for (const auto v : values) w.Int(static_cast<int>(v));
+    for (const auto v : values)
+        w.Int(static_cast<int>(v));
     w.EndArray();
 }
 
 void texts(JsonWriter& w, std::string_view name, const std::vector<std::string>& values) {
     key(w, name);
     w.StartArray();
-    for (const std::string& v : values) text(w, v);
+    for (const std::string& v : values)
+        text(w, v);
     w.EndArray();
 }
 
@@ -278,7 +280,8 @@ std::string shown(std::string_view name) {
             out += name[i];
         }
     }
-    if (name.size() > kShown) out += "...";
+    if (name.size() > kShown)
+        out += "...";
     return out;
 }
 
@@ -313,8 +316,8 @@ public:
         }
         const std::string_view s(v.GetString(), v.GetStringLength());
         if (s.size() > kCharacterTextLimit) {
-            return fail(member, at + "is longer than " + std::to_string(kCharacterTextLimit) +
-                                    " bytes");
+            return fail(member,
+                        at + "is longer than " + std::to_string(kCharacterTextLimit) + " bytes");
         }
         // Line breaks and tabs can be typed into the name; no other control character has a
         // meaning in a sheet, and a NUL would cut the text short in other programs.
@@ -333,12 +336,13 @@ public:
             return fail(member, "is not a list of texts");
         }
         if (v.Size() > kCharacterListLimit) {
-            return fail(member, "has more than " + std::to_string(kCharacterListLimit) +
-                                    " entries");
+            return fail(member,
+                        "has more than " + std::to_string(kCharacterListLimit) + " entries");
         }
         out.assign(v.Size(), std::string());
         for (rapidjson::SizeType i = 0; i < v.Size(); ++i) {
-            if (!textValue(member, v[i], out[i], ordinal(i))) return false;
+            if (!textValue(member, v[i], out[i], ordinal(i)))
+                return false;
         }
         return true;
     }
@@ -351,7 +355,8 @@ public:
         }
         for (rapidjson::SizeType i = 0; i < v.Size(); ++i) {
             int n = 0;
-            if (!integer(member, v[i], range, n, ordinal(i))) return false;
+            if (!integer(member, v[i], range, n, ordinal(i)))
+                return false;
             out[i] = static_cast<T>(n);
         }
         return true;
@@ -369,7 +374,8 @@ public:
                 } else if constexpr (std::is_same_v<P, std::int8_t Character::*> ||
                                      std::is_same_v<P, int Character::*>) {
                     int n = 0;
-                    if (!integer(m.name, v, m.range, n)) return false;
+                    if (!integer(m.name, v, m.range, n))
+                        return false;
                     target = static_cast<std::remove_reference_t<decltype(target)>>(n);
                     return true;
                 } else {
@@ -390,7 +396,8 @@ public:
             const std::string path = "options." + std::string(name);
             std::size_t index = members.size();
             for (std::size_t i = 0; i < members.size(); ++i) {
-                if (members[i].name == name) index = i;
+                if (members[i].name == name)
+                    index = i;
             }
             if (index == members.size() && name != "school") {
                 return fail(path, "is not a member of the options");
@@ -404,14 +411,16 @@ public:
                     o.school.reset();
                 } else {
                     int school = 0;
-                    if (!integer(path, it->value, {0, kSchoolCount - 1}, school)) return false;
+                    if (!integer(path, it->value, {0, kSchoolCount - 1}, school))
+                        return false;
                     o.school = school;
                 }
                 continue;
             }
             const OptionsMember& m = members[index];
             if (const auto* flag = std::get_if<bool CharacterOptions::*>(&m.field)) {
-                if (!it->value.IsBool()) return fail(path, "is not true or false");
+                if (!it->value.IsBool())
+                    return fail(path, "is not true or false");
                 o.*(*flag) = it->value.GetBool();
             } else if (!integer(path, it->value, m.range,
                                 o.*std::get<int CharacterOptions::*>(m.field))) {
@@ -440,7 +449,8 @@ public:
             for (std::size_t i = 0; i < found.size(); ++i) {
                 const std::string_view known =
                     i < members.size() ? members[i].name : kFileMembers[i - members.size()];
-                if (known == name) index = i;
+                if (known == name)
+                    index = i;
             }
             if (index == found.size()) {
                 return fail(name, "is not a member of a character file");
@@ -460,19 +470,23 @@ public:
         }
         const auto file = [&](std::size_t i) { return found[members.size() + i]; };
         int format = 0;
-        if (!integer("format", *file(0), kInteger, format)) return false;
+        if (!integer("format", *file(0), kInteger, format))
+            return false;
         if (format != kCharacterFormat) {
             return fail("format", std::to_string(format) +
                                       " is not a layout this program reads (it reads " +
                                       std::to_string(kCharacterFormat) + ")");
         }
         for (std::size_t i = 0; i < members.size(); ++i) {
-            if (!field(members[i], *found[i], saved.character)) return false;
+            if (!field(members[i], *found[i], saved.character))
+                return false;
         }
-        if (!options(*file(1), saved.options)) return false;
+        if (!options(*file(1), saved.options))
+            return false;
         if (const rapidjson::Value* url = file(4); url != nullptr && !url->IsNull()) {
             std::string ignored;
-            if (!textValue("url", *url, ignored)) return false;
+            if (!textValue("url", *url, ignored))
+                return false;
         }
         return origin(file(2), file(3), saved.origin);
     }
@@ -493,7 +507,8 @@ public:
             }
         }
         if (hasSeed != hasTime) {
-            return fail(hasSeed ? "startTime" : "seed", "must be given with its partner or be null");
+            return fail(hasSeed ? "startTime" : "seed",
+                        "must be given with its partner or be null");
         }
         if (hasSeed) {
             out = CharacterOrigin{seed->GetUint(), *time};
@@ -517,8 +532,8 @@ CharacterReadResult readCharacterJson(std::string_view json) {
     }
     rapidjson::Document doc;
     // Iterative, so that deep nesting cannot exhaust the stack; every text must be UTF-8.
-    constexpr unsigned kFlags = rapidjson::kParseIterativeFlag |
-                                rapidjson::kParseValidateEncodingFlag;
+    constexpr unsigned kFlags =
+        rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag;
     doc.Parse<kFlags>(json.data(), json.size());
     if (doc.HasParseError()) {
         result.error = "not JSON at byte " + std::to_string(doc.GetErrorOffset()) + ": " +

@@ -92,7 +92,8 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
                               QKeySequence(Qt::ALT | Qt::Key_Left), &TForm2::previousCharacter);
     m_nextAction = action(QStringLiteral("Next character"), QKeySequence(Qt::ALT | Qt::Key_Right),
                           &TForm2::nextCharacter);
-    action(QStringLiteral("Open character..."), QKeySequence::Open, [this] { openCharacterFile(); });
+    action(QStringLiteral("Open character..."), QKeySequence::Open,
+           [this] { openCharacterFile(); });
     action(QStringLiteral("Save character..."), QKeySequence::Save, &TForm2::SavebtnClick);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     updateHistoryActions();
@@ -310,7 +311,8 @@ void TForm2::writeCharacterFile(const QString& path) {
             this, QStringLiteral("Not saved: ") + QString::fromStdString(check.error));
         return;
     }
-    if (const std::optional<QString> error = writeSheetFile(path, QByteArray::fromStdString(json))) {
+    if (const std::optional<QString> error =
+            writeSheetFile(path, QByteArray::fromStdString(json))) {
         m_reporter->reportError(this, *error);
     }
 }

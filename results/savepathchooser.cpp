@@ -36,10 +36,9 @@ std::optional<QString> FileDialogSavePathChooser::chooseSavePath(QWidget* parent
         dialog->setNameFilters({sheetFilter(), characterFilter()});
         dialog->setDefaultSuffix(suffixFor(sheetFilter()));
         // A name typed without an extension gets the one of the format chosen.
-        QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
-                         [dialog](const QString& filter) {
-                             dialog->setDefaultSuffix(suffixFor(filter));
-                         });
+        QObject::connect(
+            dialog, &QFileDialog::filterSelected, dialog,
+            [dialog](const QString& filter) { dialog->setDefaultSuffix(suffixFor(filter)); });
         dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
         dialog->setOption(QFileDialog::DontUseNativeDialog, true);
         m_dialog = dialog;
@@ -63,8 +62,7 @@ std::optional<QString> FileDialogSavePathChooser::chooseSavePath(QWidget* parent
 std::optional<QString> FileDialogSavePathChooser::chooseOpenPath(QWidget* parent) {
     // Qt's own dialog, as for saving, so that it looks the same on every desktop.
     const QString path = QFileDialog::getOpenFileName(
-        parent, QString(), QString(), characterFilter(), nullptr,
-        QFileDialog::DontUseNativeDialog);
+        parent, QString(), QString(), characterFilter(), nullptr, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty()) {
         return std::nullopt;
     }

@@ -26,7 +26,8 @@ struct Outcome {
 Outcome readArgs(std::vector<std::string> words) {
     char program[] = "tavrel";
     std::vector<char*> argv{program};
-    for (std::string& w : words) argv.push_back(w.data());
+    for (std::string& w : words)
+        argv.push_back(w.data());
     std::ostringstream out;
     std::ostringstream err;
     CommandLine line = readCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
@@ -83,10 +84,12 @@ private slots:
         QVERIFY(help.out.find("Usage: tavrel") == 0);
         const Outcome version = readArgs({"-v"});
         QCOMPARE(version.line.exitStatus, std::optional(0));
-        QCOMPARE(version.out, std::string("tavrel ") + QCoreApplication::applicationVersion().toStdString() + "\n");
+        QCOMPARE(version.out, std::string("tavrel ") +
+                                  QCoreApplication::applicationVersion().toStdString() + "\n");
 
         // Refused with one line on stderr and status 2: no window may open.
-        for (const auto& [args, named] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+        for (const auto& [args, named] :
+             std::vector<std::pair<std::vector<std::string>, std::string>>{
                  {{"--frobnicate"}, "frobnicate"},
                  {{bad}, "bad.json: member \"level\""},
                  {{m_dir.filePath("none.json").toStdString()}, "none.json"},

@@ -30,7 +30,8 @@ TEST(CharacterJson, WhatIsWrittenReadsBackAsTheSameRecord) {
     }
     SavedCharacter typed = cases.front();
     typed.origin.reset();
-    typed.character.name = "<b>Fos \"Blackford\" Moniw</b> & co\r\nline two\t\u00e9\u20ac\U0001F600";
+    typed.character.name =
+        "<b>Fos \"Blackford\" Moniw</b> & co\r\nline two\t\u00e9\u20ac\U0001F600";
     typed.character.weapons = {"Dagger ", "", "\"quoted\""};
     typed.character.nonWeapons.clear();
     typed.character.exceptionalStrength = 0;
@@ -96,11 +97,14 @@ TEST(CharacterJson, RefusesDamagedFilesNamingTheMember) {
         {"\"weapons\":[\"Dagger\"]", "\"weapons\":[\"Dagger\",7]", "\"weapons\": entry 2"},
         {"\"weapons\":[\"Dagger\"]", "\"weapons\":\"Dagger\"", "\"weapons\""},
         {"\"weapons\":[\"Dagger\"]",
-         "\"weapons\":[" + [] {
-             std::string many = "\"x\"";
-             for (std::size_t i = 1; i <= kCharacterListLimit; ++i) many += ",\"x\"";
-             return many;
-         }() + "]",
+         "\"weapons\":[" +
+             [] {
+                 std::string many = "\"x\"";
+                 for (std::size_t i = 1; i <= kCharacterListLimit; ++i)
+                     many += ",\"x\"";
+                 return many;
+             }() +
+             "]",
          "\"weapons\": has more than 1000 entries"},
         {"\"name\":\"\"", "\"name\":\"" + std::string(kCharacterTextLimit + 1, 'a') + "\"",
          "\"name\": is longer than 4096 bytes"},

@@ -35,7 +35,9 @@ class ResultsHistoryTest : public QObject {
 
     std::unique_ptr<WindowHarness> h;
 
-    void click(const char* button) { QTest::mouseClick(h->find<QPushButton>(button), Qt::LeftButton); }
+    void click(const char* button) {
+        QTest::mouseClick(h->find<QPushButton>(button), Qt::LeftButton);
+    }
     void alt(Qt::Key key) { QTest::keyClick(h->window.get(), key, Qt::AltModifier); }
     bool timersStopped() const {
         return !h->window->revealTimer().isActive() && !h->window->fillTimer().isActive() &&
@@ -176,7 +178,8 @@ private slots:
         h->chooser->format = SaveFormat::Character;
         QTest::keyClick(h->window.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(h->chooser->calls, 2);
-        const CharacterReadResult saved = readCharacterJson(readAll(*h->chooser->answer).toStdString());
+        const CharacterReadResult saved =
+            readCharacterJson(readAll(*h->chooser->answer).toStdString());
         QVERIFY2(saved.character.has_value(), saved.error.c_str());
         QVERIFY2(!saved.character->origin, "a window character has no seed or start time");
 
