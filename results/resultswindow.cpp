@@ -181,16 +181,16 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm2::FormShow() {
-    const CharacterOptions options = m_captureOptions();
-    m_history.appendNew(shownEntry());
-    m_generator.FormShow(options);
-    afterEngineCall();
+    generate(m_captureOptions());
 }
 
 void TForm2::Button4Click() {
     // The options of the character on screen: after stepping back to an earlier character, or
     // opening one, a reroll keeps its race and classes rather than the options window's.
-    const CharacterOptions options = m_generator.options();
+    generate(m_generator.options());
+}
+
+void TForm2::generate(CharacterOptions options) {
     m_history.appendNew(shownEntry());
     m_generator.FormShow(options);
     afterEngineCall();

@@ -95,6 +95,8 @@ protected:
 
 private:
     void FormHide();
+    // A new character from `options`; the one shown keeps its entry in the history.
+    void generate(CharacterOptions options);
     void nameTyped();
     // Realises the engine's timer intervals and shows what the engine call changed.
     void afterEngineCall();
