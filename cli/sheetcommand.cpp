@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "characterjson.h"
+#include "checkedfile.h"
 #include "command.h"
 #include "run.h"
 #include "sheet.h"
@@ -16,6 +17,13 @@ namespace {
 
 std::string quoted(const QString& path) {
     return "'" + path.toStdString() + "'";
+}
+
+// Through the same checked writer as the window's saves: complete or not at all.
+void writeFile(const QString& path, const std::string& bytes) {
+    if (const std::optional<QString> error = writeCheckedFile(path, bytes)) {
+        throw WriteFailure{"--output: cannot write " + quoted(path) + ": " + error->toStdString()};
+    }
 }
 
 // Calls `each` for every character of the file, in order, or throws the first fault. A file of
@@ -97,7 +105,7 @@ void writeSheets(const QString& path, const std::optional<QString>& output, std:
         } else if (output) {
             writeFile(*output, sheet);
         } else {
-            out.write(sheet.data(), static_cast<std::streamsize>(sheet.size()));
+            writeOut(out, sheet);
         }
     });
 }

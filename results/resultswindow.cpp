@@ -14,11 +14,11 @@
 #include <array>
 
 #include "characterfile.h"
+#include "checkedfile.h"
 #include "fontscale.h"
 #include "intervaltimer.h"
 #include "nonweapons.h"
 #include "sheet.h"
-#include "sheetfile.h"
 #include "weapons.h"
 
 namespace tavrel {
@@ -294,7 +294,7 @@ void TForm2::SavebtnClick() {
     }
     // The page is formed only now, after the dialog has closed, from the record as it stands.
     const std::string page = characterSheet(m_generator.character());
-    const std::optional<QString> error = writeSheetFile(*path, QByteArray::fromStdString(page));
+    const std::optional<QString> error = writeCheckedFile(*path, page);
     if (error) {
         m_reporter->reportError(this, *error);
     }
@@ -311,8 +311,7 @@ void TForm2::writeCharacterFile(const QString& path) {
             this, QStringLiteral("Not saved: ") + QString::fromStdString(check.error));
         return;
     }
-    if (const std::optional<QString> error =
-            writeSheetFile(path, QByteArray::fromStdString(json))) {
+    if (const std::optional<QString> error = writeCheckedFile(path, json)) {
         m_reporter->reportError(this, *error);
     }
 }

@@ -6,14 +6,13 @@
 namespace tavrel::test {
 
 QObject* makeIntervalTimerSuite();
-QObject* makeSheetFileSuite();
 QObject* makeResultsWindowSuite();
 QObject* makeResultsEditsSuite();
 QObject* makeResultsHistorySuite();
 
 inline std::vector<QObject*> makeQtSuites() {
-    return {makeIntervalTimerSuite(), makeSheetFileSuite(), makeResultsWindowSuite(),
-            makeResultsEditsSuite(), makeResultsHistorySuite()};
+    return {makeIntervalTimerSuite(), makeResultsWindowSuite(), makeResultsEditsSuite(),
+            makeResultsHistorySuite()};
 }
 
 }  // namespace tavrel::test
