@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
+#include <iostream>
 
 #include "appinfo.h"
 #include "builtinicon.h"
+#include "commandline.h"
 #include "fontscale.h"
 
 namespace tavrel {
@@ -31,6 +34,18 @@ ProgramWindows::ProgramWindows(LinkOpener opener)
     options.setResultsWindow(&results);
     options.setAboutWindow(&about);
     QObject::connect(&results, &TForm2::formHidden, &options, &QWidget::show);
+    // Ctrl+O in the options window: a refused file is reported over the options window,
+    // which then stays as it was.
+    QObject::connect(&options, &TForm1::openRequested, &options, [this] {
+        if (results.openCharacterFile(&options)) {
+            options.showResults();
+        }
+    });
+}
+
+void ProgramWindows::showAtStart(const SavedCharacter& character) {
+    results.showCharacter(character);
+    QTimer::singleShot(0, &options, &TForm1::showResults);
 }
 
 void ProgramWindows::fitToDesktop() {
@@ -55,6 +70,11 @@ QList<QWidget*> ProgramWindows::all() {
 }
 
 int runProgram(int& argc, char** argv, const std::function<void(ProgramWindows&)>& beforeShow) {
+    // Before the application object: --help, --version and a bad file need no display.
+    const CommandLine commandLine = readCommandLine(argc, argv, std::cout, std::cerr);
+    if (commandLine.exitStatus) {
+        return *commandLine.exitStatus;
+    }
     QApplication app(argc, argv);
     setApplicationIdentity();
     // The icon built into the program: the same drawing the package installs into the hicolor
@@ -72,7 +92,11 @@ int runProgram(int& argc, char** argv, const std::function<void(ProgramWindows&)
     if (beforeShow) {
         beforeShow(windows);
     }
-    windows.options.show();
+    if (commandLine.character) {
+        windows.showAtStart(*commandLine.character);
+    } else {
+        windows.options.show();
+    }
     return QApplication::exec();
 }
 

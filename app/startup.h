@@ -34,6 +34,10 @@ public:
 
     QList<QWidget*> all();
 
+    // `tavrel FILE.json`: the results window shows the character as the event loop starts,
+    // as though "Generate!" had been pressed; the options window shows when it closes.
+    void showAtStart(const SavedCharacter& character);
+
     // How much larger than designed the windows are (fontScale of the desktop's font).
     const qreal scale;
     Random random;

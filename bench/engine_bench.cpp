@@ -11,7 +11,7 @@
 
 #include "exploration.h"
 #include "sheet.h"
-#include "output.h"
+#include "characterjson.h"
 
 namespace {
 
@@ -105,7 +105,9 @@ void BM_JsonLine(benchmark::State& state) {
     std::int64_t bytes = 0;
     for (auto _ : state) {
         const Generated& g = all[i];
-        const std::string line = tavrel::cli::characterJson(g.options, g.character, g.start);
+        const tavrel::CharacterOrigin origin{g.start.seed, g.start.time};
+        std::string line;
+        tavrel::appendCharacterJson(line, g.options, g.character, &origin);
         bytes += static_cast<std::int64_t>(line.size());
         benchmark::DoNotOptimize(line.data());
         i = i + 1 == all.size() ? 0 : i + 1;

@@ -56,6 +56,13 @@ void measureOneGeneration(tavrel::ProgramWindows& windows) {
 
 int main(int argc, char* argv[]) {
     const char* mode = argc > 1 ? argv[1] : "";
+    // The program itself sees the rest of the command line, as a user's run would.
+    if (argc > 1) {
+        for (int i = 1; i < argc; ++i) {
+            argv[i] = argv[i + 1];
+        }
+        --argc;
+    }
     if (std::strcmp(mode, "startup") == 0) {
         return tavrel::runProgram(argc, argv, measureStartup);
     }

@@ -99,22 +99,6 @@ std::optional<int> parseDice(std::string_view word) {
     return indexOf(words, word);
 }
 
-std::optional<std::uint32_t> parseTime(std::string_view text) {
-    // HH:MM:SS with an optional .mmm
-    if (text.size() != 8 && text.size() != 12)
-        return std::nullopt;
-    if (text[2] != ':' || text[5] != ':' || (text.size() == 12 && text[8] != '.')) {
-        return std::nullopt;
-    }
-    const auto h = digits(text.substr(0, 2));
-    const auto m = digits(text.substr(3, 2));
-    const auto s = digits(text.substr(6, 2));
-    const auto ms = text.size() == 12 ? digits(text.substr(9, 3)) : std::optional<std::uint64_t>{0};
-    if (!h || !m || !s || !ms || *h > 23 || *m > 59 || *s > 59)
-        return std::nullopt;
-    return static_cast<std::uint32_t>(((*h * 60 + *m) * 60 + *s) * 1000 + *ms);
-}
-
 std::optional<std::uint32_t> parseSeed(std::string_view text) {
     const auto v = digits(text);
     if (!v || *v > 0xFFFFFFFFull)
@@ -168,25 +152,6 @@ std::optional<std::string> applyClassList(std::string_view list, CharacterOption
     if (!any)
         return std::string("no class given");
     return std::nullopt;
-}
-
-std::string formatTime(std::uint32_t ms) {
-    ms %= kMillisecondsPerDay;
-    char buffer[16];
-    const auto part = [](char* at, std::uint32_t value, int width) {
-        for (int i = width - 1; i >= 0; --i) {
-            at[i] = static_cast<char>('0' + value % 10);
-            value /= 10;
-        }
-    };
-    part(buffer, ms / 3'600'000, 2);
-    buffer[2] = ':';
-    part(buffer + 3, ms / 60'000 % 60, 2);
-    buffer[5] = ':';
-    part(buffer + 6, ms / 1000 % 60, 2);
-    buffer[8] = '.';
-    part(buffer + 9, ms % 1000, 3);
-    return std::string(buffer, 12);
 }
 
 std::string classWords(const AllowedChoice& choice) {

@@ -19,7 +19,7 @@ std::optional<std::pair<int, int>> parseAlignment(std::string_view word);
 std::optional<int> parseGender(std::string_view word);
 std::optional<int> parseLevels(std::string_view word);
 std::optional<int> parseDice(std::string_view word);
-std::optional<std::uint32_t> parseTime(std::string_view text);  // HH:MM:SS[.mmm]
+using tavrel::parseTime;  // HH:MM:SS[.mmm], shared with the character files
 std::optional<std::uint32_t> parseSeed(std::string_view text);  // 0 .. 4294967295
 std::optional<int> parseCount(std::string_view text, int maximum);
 
@@ -31,8 +31,7 @@ std::optional<OutputFormat> parseFormat(std::string_view word);
 // options. Returns an error text, or nullopt on success.
 std::optional<std::string> applyClassList(std::string_view list, CharacterOptions& options);
 
-// "HH:MM:SS.mmm" for milliseconds since midnight.
-std::string formatTime(std::uint32_t ms);
+using tavrel::formatTime;  // "HH:MM:SS.mmm"
 
 // The class words of a choice, in the order --class takes them ("fighter,mage").
 std::string classWords(const AllowedChoice& choice);

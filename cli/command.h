@@ -37,10 +37,13 @@ struct Command {
     std::string_view help;
     void (*addOptions)(QCommandLineParser& parser);
     int (*run)(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayClock& clock);
+    // Whether words other than options (a file name) belong to the command.
+    bool takesFiles = false;
 };
 
 extern const Command kGenerateCommand;
 extern const Command kAllowedCommand;
+extern const Command kSheetCommand;
 
 // An option that takes a value, and that value as UTF-8.
 QCommandLineOption valueOption(const char* name);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "characterjson.h"
 #include "checkedfile.h"
 #include "cliargs.h"
 #include "command.h"
@@ -137,8 +138,7 @@ void writeSheetFolder(const Request& r) {
             QStringLiteral("character-%1.htm").arg(i + 1, width, 10, QLatin1Char('0'));
         const QString path = QDir(folder).filePath(name);
         CheckedFile sheet(path);
-        if (!sheet.open() || !sheet.write(characterSheet(schedule.character())) ||
-            !sheet.commit())
+        if (!sheet.open() || !sheet.write(characterSheet(schedule.character())) || !sheet.commit())
             failWrite(path, sheet);
     }
 }
@@ -172,10 +172,11 @@ void writeStream(const Request& r, std::ostream& out) {
         const VirtualSchedule::Start start = schedule.generate(r.options);
         const Character& c = schedule.character();
         switch (r.format) {
-            case OutputFormat::Json:
-                appendCharacterJson(piece, r.options, c, start);
+            case OutputFormat::Json: {
+                const CharacterOrigin origin{start.seed, start.time};
+                appendCharacterJson(piece, r.options, c, &origin);
                 piece += '\n';
-                break;
+            } break;
             case OutputFormat::Html:
                 piece += characterSheet(c);
                 break;

@@ -17,6 +17,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tavrel-cli generate --class LIST [options]\n"
     "       tavrel-cli allowed [--race R] [--alignment A] [--explain]\n"
+    "       tavrel-cli sheet FILE [--output PATH]\n"
     "       tavrel-cli --help | --version\n";
 
 constexpr const char* kHelpIntro =
@@ -29,7 +30,7 @@ constexpr const char* kHelpExit =
     "cannot be written (standard output, an --output file or folder), with one line on\n"
     "standard error naming the cause.\n";
 
-constexpr const Command* kCommands[] = {&kGenerateCommand, &kAllowedCommand};
+constexpr const Command* kCommands[] = {&kGenerateCommand, &kAllowedCommand, &kSheetCommand};
 
 void printHelp(std::ostream& out) {
     std::string help = std::string(kUsage) + '\n' + kHelpIntro;
@@ -111,7 +112,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
             printHelp(out);
             return kExitOk;
         }
-        if (!p.positionalArguments().isEmpty()) {
+        if (!sub.takesFiles && !p.positionalArguments().isEmpty()) {
             throw Failure{"unexpected argument '" + p.positionalArguments().front().toStdString() +
                           "'"};
         }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace tavrel {
 
@@ -32,5 +35,10 @@ public:
 private:
     std::uint32_t m_ms = 0;
 };
+
+// "HH:MM:SS.mmm" for milliseconds since midnight: how a start time is shown and saved.
+std::string formatTime(std::uint32_t ms);
+// Reads "HH:MM:SS" with an optional ".mmm"; nullopt for anything else.
+std::optional<std::uint32_t> parseTime(std::string_view text);
 
 }  // namespace tavrel

@@ -205,6 +205,27 @@ void Generator::Timer2Timer() {
     }
 }
 
+void Generator::restore(const CharacterOptions& options, const Character& character,
+                        DriverState state) {
+    m_options = options;
+    m_character = character;
+    state.revealInterval = 0;
+    state.fillInterval = 0;
+    m_state = state;
+}
+
+DriverState restoredState(const CharacterOptions& options, const Character& character) {
+    // takeweapons decides the offer from the options, the level and the class count alone.
+    Character scratch;
+    scratch.level = character.level;
+    scratch.classCount = character.classCount;
+    DriverState state;
+    takeweapons(options, scratch, state);
+    state.revealInterval = 0;
+    state.fillInterval = 0;
+    return state;
+}
+
 void Generator::newName() { drawName(m_options, m_character, m_random); }
 
 void Generator::addWeapon(std::string text) { tavrel::addWeapon(m_character, std::move(text)); }

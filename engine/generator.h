@@ -31,6 +31,11 @@ public:
     // The user typed over the name box.
     void setName(std::string name) { m_character.name = std::move(name); }
 
+    // Shows a character kept earlier (in the window's history or a file) as it stood, with both
+    // timers stopped: no reveal or fill resumes on it. Edits and "New name" then work on it as
+    // on a generated character.
+    void restore(const CharacterOptions& options, const Character& character, DriverState state);
+
     void addWeapon(std::string text);
     void removeWeapon(int row);
     void clearWeapons();
@@ -57,6 +62,10 @@ private:
     Character m_character;
     DriverState m_state;
 };
+
+// What the window offers for a character read from a file: the weapon list and the "Specialize
+// in" button that its generation would have set, with both timers stopped.
+DriverState restoredState(const CharacterOptions& options, const Character& character);
 
 // "Level: 7", "Level: 7/7" or "Level: 7/7/7": one number per class, at most three.
 std::string levelLineFor(int level, int classCount);

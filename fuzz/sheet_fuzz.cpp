@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::u32string typed;
     if (decodeUtf8(input, typed)) {
         for (char c : written) {
-            if (c == '<' || c == '>' || c == '"') std::abort();
+            if (c == '<' || c == '>') std::abort();
         }
         if (decodeSheetText(written) != normaliseLineBreaks(typed)) std::abort();
     }
@@ -119,7 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (page[i] == '\n' && (i == 0 || page[i - 1] != '\r')) std::abort();
         if (page[i] == '\r' && (i + 1 == page.size() || page[i + 1] != '\n')) std::abort();
     }
-    for (char markup : {'<', '>', '"'}) {
+    // A double quote is written as it is: in element text it cannot open or close markup.
+    for (char markup : {'<', '>'}) {
         if (count(page, markup) != count(base, markup)) std::abort();
     }
     return 0;

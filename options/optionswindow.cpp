@@ -1,5 +1,6 @@
 #include "optionswindow.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -165,6 +166,13 @@ void TForm1::createControls() {
 }
 
 void TForm1::connectControls() {
+    // Opening a saved character comes through a shortcut and the context menu, so that no
+    // control moves.
+    auto* open = new QAction(QStringLiteral("Open character..."), this);
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &TForm1::openRequested);
+    addAction(open);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(m_race, &RadioGroup::itemSelected, this,
             [this](int i) { forward([this, i] { m_model.setRace(i); }); });
     connect(m_lawChaos, &RadioGroup::itemSelected, this,
@@ -289,6 +297,10 @@ void TForm1::Button1Click() {
         m_reporter(this, noClassMessage());
         return;
     }
+    showResults();
+}
+
+void TForm1::showResults() {
     hide();
     if (QDialog* results = m_results.data()) {
         results->setEnabled(true);

@@ -46,12 +46,16 @@ public:
 
 public slots:
     void Button1Click();
+    // Hides this window and runs the results window modally, showing this one again after it.
+    void showResults();
     void Button3Click();
     void Button4Click();
 
 signals:
     // The window was closed by "Exit" or the close box; the program ends with it.
     void closed();
+    // Ctrl+O or the context menu: the user asks to open a saved character.
+    void openRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,6 @@
 #include "resultswindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <array>
 
 #include "appinfo.h"
+#include "characterfile.h"
 #include "checkedfile.h"
 #include "fontscale.h"
 #include "intervaltimer.h"
@@ -73,6 +75,25 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
     connect(m_timer1, &IntervalTimer::timeout, this, &TForm2::Timer1Timer);
     connect(m_timer2, &IntervalTimer::timeout, this, &TForm2::Timer2Timer);
 
+    // The new actions come through shortcuts and the window's context menu, so that no control
+    // moves. Built with the window (not its controls), so that the shortcuts work at once.
+    const auto action = [this](const QString& text, const QKeySequence& keys, auto slot) {
+        auto* a = new QAction(text, this);
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, slot);
+        addAction(a);
+        return a;
+    };
+    m_previousAction = action(QStringLiteral("Previous character"),
+                              QKeySequence(Qt::ALT | Qt::Key_Left), &TForm2::previousCharacter);
+    m_nextAction = action(QStringLiteral("Next character"), QKeySequence(Qt::ALT | Qt::Key_Right),
+                          &TForm2::nextCharacter);
+    action(QStringLiteral("Open character..."), QKeySequence::Open,
+           [this] { openCharacterFile(); });
+    action(QStringLiteral("Save character..."), QKeySequence::Save, &TForm2::SavebtnClick);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    updateHistoryActions();
+
     // Hidden and disabled until the options window hands over.
     setEnabled(false);
 }
@@ -97,7 +118,7 @@ void TForm2::buildControls() {
     connect(m_ui.Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
     connect(m_ui.Button7, &QPushButton::clicked, this, &TForm2::Button7Click);
     connect(m_ui.Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(m_ui.Button4, &QPushButton::clicked, this, &TForm2::FormShow);
+    connect(m_ui.Button4, &QPushButton::clicked, this, &TForm2::Button4Click);
     connect(m_ui.Savebtn, &QPushButton::clicked, this, &TForm2::SavebtnClick);
     connect(m_ui.btclosegen, &QPushButton::clicked, this, &TForm2::btclosegenClick);
     render();
@@ -130,9 +151,17 @@ void TForm2::setMessageReporter(std::unique_ptr<MessageReporter> reporter) {
 void TForm2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Restoring the minimised window is a spontaneous show and must not reroll.
-    if (!event->spontaneous()) {
+    if (event->spontaneous()) {
+        return;
+    }
+    if (m_opened) {
+        m_opened = false;
+    } else {
         FormShow();
     }
+    // The window would give focus back to the control that had it when it closed ("Exit");
+    // a new character starts with focus on the default button, so that Enter rerolls.
+    m_ui.Button4->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm2::hideEvent(QHideEvent* event) {
@@ -152,7 +181,18 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm2::FormShow() {
-    m_generator.FormShow(m_captureOptions());
+    generate(m_captureOptions());
+}
+
+void TForm2::Button4Click() {
+    // The options of the character on screen: after stepping back to an earlier character, or
+    // opening one, a reroll keeps its race and classes rather than the options window's.
+    generate(m_generator.options());
+}
+
+void TForm2::generate(CharacterOptions options) {
+    m_history.appendNew(shownEntry());
+    m_generator.FormShow(options);
     afterEngineCall();
 }
 
@@ -171,6 +211,8 @@ void TForm2::Timer2Timer() {
 }
 
 void TForm2::Button9Click() {
+    // The character with its old name keeps its entry; the renamed one is a new entry.
+    m_history.appendNew(shownEntry());
     m_generator.newName();
     afterEngineCall();
 }
@@ -241,12 +283,120 @@ void TForm2::SavebtnClick() {
     if (!path) {
         return;
     }
+    if (m_chooser->chosenFormat() == SaveFormat::Character) {
+        writeCharacterFile(*path);
+        return;
+    }
     // The page is formed only now, after the dialog has closed, from the record as it stands.
     const std::string page = characterSheet(m_generator.character());
     const std::optional<QString> error = writeCheckedFile(*path, page);
     if (error) {
         m_reporter->reportError(this, *error);
     }
+}
+
+void TForm2::writeCharacterFile(const QString& path) {
+    // The window's dice follow real timers, so nothing reproduces the character: no origin.
+    const std::string json =
+        characterJson({m_generator.options(), m_generator.character(), std::nullopt}) + '\n';
+    // A typed name or a list grown by hand may pass what any reader accepts; such a file would
+    // never open again, so it is not written.
+    if (const CharacterReadResult check = readCharacterJson(json); !check.character) {
+        m_reporter->reportError(
+            this, QStringLiteral("Not saved: ") + QString::fromStdString(check.error));
+        return;
+    }
+    if (const std::optional<QString> error = writeCheckedFile(path, json)) {
+        m_reporter->reportError(this, *error);
+    }
+}
+
+bool TForm2::openCharacterFile(QWidget* dialogParent) {
+    QWidget* parent = dialogParent != nullptr ? dialogParent : this;
+    const std::optional<QString> path = m_chooser->chooseOpenPath(parent);
+    if (!path) {
+        return false;
+    }
+    const CharacterReadResult read = readCharacterFile(*path);
+    if (!read.character) {
+        m_reporter->reportError(parent, QString::fromStdString(read.error));
+        return false;
+    }
+    showCharacter(*read.character);
+    return true;
+}
+
+void TForm2::showCharacter(const SavedCharacter& saved) {
+    if (m_history.empty() && m_generator.revealRunning()) {
+        // The hidden start-up run of the reveal has not reseeded the dice yet; it would have,
+        // before anything this character leads to (a new name, a reroll) draws from them.
+        m_generator.random().reseedFromClock(m_generator.clock());
+    }
+    m_history.appendNew(shownEntry());
+    m_generator.restore(saved.options, saved.character,
+                        restoredState(saved.options, saved.character));
+    m_opened = isHidden();
+    afterEngineCall();
+    if (m_built) {
+        for (QListWidget* list : {m_ui.weaponlist, m_ui.Nonweaponlist}) {
+            list->clearSelection();
+        }
+    }
+}
+
+void TForm2::previousCharacter() {
+    if (m_generator.revealRunning() || m_generator.fillRunning() || !m_history.hasPrevious()) {
+        return;
+    }
+    showEntry(*m_history.previous(shownEntry()));
+}
+
+void TForm2::nextCharacter() {
+    if (m_generator.revealRunning() || m_generator.fillRunning() || !m_history.hasNext()) {
+        return;
+    }
+    showEntry(*m_history.next(shownEntry()));
+}
+
+HistoryEntry TForm2::shownEntry() {
+    HistoryEntry entry{m_generator.options(), m_generator.character(), m_generator.state(), {}};
+    if (m_built) {
+        Selections& s = entry.selections;
+        s.weaponRow = selectedRow(m_ui.weaponlist);
+        s.nonWeaponRow = selectedRow(m_ui.Nonweaponlist);
+        for (std::size_t i = 0; i < s.groupChoice.size(); ++i) {
+            s.groupChoice[i] = m_ui.groupBoxes[i]->currentIndex();
+            s.weaponChoice[i] = m_ui.weaponBoxes[i]->currentText().toStdString();
+        }
+    }
+    return entry;
+}
+
+void TForm2::showEntry(const HistoryEntry& entry) {
+    m_generator.restore(entry.options, entry.character, entry.state);
+    afterEngineCall();
+    if (!m_built) {
+        return;
+    }
+    const Selections& s = entry.selections;
+    const auto select = [](QListWidget* list, int row) {
+        list->clearSelection();
+        if (row >= 0 && row < list->count()) {
+            list->setCurrentRow(row);
+        }
+    };
+    select(m_ui.weaponlist, s.weaponRow);
+    select(m_ui.Nonweaponlist, s.nonWeaponRow);
+    for (std::size_t i = 0; i < s.groupChoice.size(); ++i) {
+        m_ui.groupBoxes[i]->setCurrentIndex(s.groupChoice[i]);
+        m_ui.weaponBoxes[i]->setCurrentText(QString::fromStdString(s.weaponChoice[i]));
+    }
+}
+
+void TForm2::updateHistoryActions() {
+    const bool idle = !m_generator.revealRunning() && !m_generator.fillRunning();
+    m_previousAction->setEnabled(idle && m_history.hasPrevious());
+    m_nextAction->setEnabled(idle && m_history.hasNext());
 }
 
 void TForm2::btclosegenClick() {
@@ -261,6 +411,7 @@ void TForm2::afterEngineCall() {
     const DriverState& state = m_generator.state();
     m_timer1->setInterval(state.revealInterval);
     m_timer2->setInterval(state.fillInterval);
+    updateHistoryActions();
     render();
 }
 

@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "characterhistory.h"
+#include "characterjson.h"
 #include "characteroptions.h"
 #include "generator.h"
 #include "messagereporter.h"
 #include "resultscontrols.h"
 #include "savepathchooser.h"
 
+class QAction;
 class QListWidget;
 
 namespace tavrel {
@@ -44,6 +47,19 @@ public:
     IntervalTimer& revealTimer() { return *m_timer1; }
     IntervalTimer& fillTimer() { return *m_timer2; }
 
+    // Every character shown in this run (see CharacterHistory).
+    const CharacterHistory& history() const { return m_history; }
+    // How many characters the history keeps; before the first character only.
+    void setHistoryCapacity(std::size_t capacity) { m_history = CharacterHistory(capacity); }
+    // Shows a saved character at once, with no reveal and the timers stopped, as a new entry of
+    // the history. Called while the window is hidden, it is what the window shows next instead
+    // of a new generation.
+    void showCharacter(const SavedCharacter& saved);
+    // Asks for a character file (the dialog over `dialogParent`, or this window) and shows it.
+    // A file that cannot be read or is invalid is reported and changes nothing. Returns whether
+    // a character was opened.
+    bool openCharacterFile(QWidget* dialogParent = nullptr);
+
 signals:
     // The window was hidden (closed by "Exit" or the close box): the options window shows again.
     void formHidden();
@@ -53,6 +69,12 @@ public slots:
     void FormShow();
     void Timer1Timer();
     void Timer2Timer();
+    // "ReRoll": a new character from the options of the one shown.
+    void Button4Click();
+    // Alt+Left and Alt+Right, and the context menu: the character shown before or after this
+    // one. Nothing happens while the reveal or the fill runs.
+    void previousCharacter();
+    void nextCharacter();
 
     void Button9Click();            // "New name"
     void Button3Click();            // "Add Weapon"
@@ -72,6 +94,8 @@ protected:
 
 private:
     void FormHide();
+    // A new character from `options`; the one shown keeps its entry in the history.
+    void generate(CharacterOptions options);
     void nameTyped();
     // Realises the engine's timer intervals and shows what the engine call changed.
     void afterEngineCall();
@@ -86,6 +110,11 @@ private:
     // The controls, built on first use. Every entry point reaches them through here, so each
     // works whenever it is called, before the window first showed or after.
     ResultsControls& ui();
+    // What is on screen now, for the history; and bringing an entry back onto the screen.
+    HistoryEntry shownEntry();
+    void showEntry(const HistoryEntry& entry);
+    void updateHistoryActions();
+    void writeCharacterFile(const QString& path);
 
     Generator& m_generator;
     OptionsCapture m_captureOptions;
@@ -99,6 +128,12 @@ private:
     // What the list boxes show, so a tick that only appends keeps the user's selection.
     std::vector<std::string> m_shownWeapons;
     std::vector<std::string> m_shownNonWeapons;
+    CharacterHistory m_history;
+    // Set while the window is hidden and holds an opened character: the next showing shows it
+    // rather than starting a generation.
+    bool m_opened = false;
+    QAction* m_previousAction = nullptr;
+    QAction* m_nextAction = nullptr;
 };
 
 }  // namespace tavrel

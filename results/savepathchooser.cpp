@@ -4,6 +4,24 @@
 
 namespace tavrel {
 
+namespace {
+
+const QString& sheetFilter() {
+    static const QString filter = QStringLiteral("HTML files (*.htm)");
+    return filter;
+}
+
+const QString& characterFilter() {
+    static const QString filter = QStringLiteral("Character files (*.json)");
+    return filter;
+}
+
+QString suffixFor(const QString& filter) {
+    return filter == characterFilter() ? QStringLiteral("json") : QStringLiteral("htm");
+}
+
+}  // namespace
+
 FileDialogSavePathChooser::~FileDialogSavePathChooser() {
     delete m_dialog.data();
 }
@@ -15,8 +33,12 @@ std::optional<QString> FileDialogSavePathChooser::chooseSavePath(QWidget* parent
         dialog = new QFileDialog(parent);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setNameFilter(QStringLiteral("HTML files (*.htm)"));
-        dialog->setDefaultSuffix(QStringLiteral("htm"));
+        dialog->setNameFilters({sheetFilter(), characterFilter()});
+        dialog->setDefaultSuffix(suffixFor(sheetFilter()));
+        // A name typed without an extension gets the one of the format chosen.
+        QObject::connect(
+            dialog, &QFileDialog::filterSelected, dialog,
+            [dialog](const QString& filter) { dialog->setDefaultSuffix(suffixFor(filter)); });
         dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
         dialog->setOption(QFileDialog::DontUseNativeDialog, true);
         m_dialog = dialog;
@@ -32,7 +54,19 @@ std::optional<QString> FileDialogSavePathChooser::chooseSavePath(QWidget* parent
         return std::nullopt;
     }
     m_lastPath = files.first();
+    m_format = dialog->selectedNameFilter() == characterFilter() ? SaveFormat::Character
+                                                                 : SaveFormat::Sheet;
     return m_lastPath;
+}
+
+std::optional<QString> FileDialogSavePathChooser::chooseOpenPath(QWidget* parent) {
+    // Qt's own dialog, as for saving, so that it looks the same on every desktop.
+    const QString path = QFileDialog::getOpenFileName(
+        parent, QString(), QString(), characterFilter(), nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path;
 }
 
 }  // namespace tavrel

@@ -123,9 +123,6 @@ std::string sheetText(std::string_view utf8) {
             case U'>':
                 out += "&gt;";
                 break;
-            case U'"':
-                out += "&quot;";
-                break;
             case U'\r':
                 // CR LF and a lone CR are both one line break.
                 if (pos < utf8.size() && utf8[pos] == '\n') {

@@ -156,6 +156,9 @@ int main(int argc, char** argv) {
             return true;
         });
         windows.fitToDesktop();
+        // The history of characters grows by design until it holds a thousand; kept short here,
+        // it is full within the first few generations, so growth after mid-run is a leak.
+        windows.results.setHistoryCapacity(4);
         QObject::connect(&windows.options, &TForm1::closed, &app, &QApplication::quit);
         tavrel::soak::Driver driver(windows, settings, report);
         windows.options.show();

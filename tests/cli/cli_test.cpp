@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -165,6 +166,55 @@ TEST(Cli, LongRunsArriveWholeAndExact) {
     EXPECT_EQ(readFile(file), r.out);
 
     EXPECT_EQ(cli({"generate", "--class", "fighter", "--count", "1000001"}).status, 2);
+}
+
+// `sheet` on a generated batch writes, for every line, the sheet the writer makes of that
+// generation; a single saved object goes to standard output; a batch with one damaged line is
+// refused with one message naming the line and the member, and leaves no sheet behind.
+TEST(Cli, SheetsFromSavedCharactersAreTheWritersSheets) {
+    QTemporaryDir dir;
+    const QString batch = dir.filePath("party.jsonl");
+    const Result generated =
+        cli({"generate", "--race", "human", "--class", "fighter,thief", "--seed", "31", "--time",
+             "09:00:00.000", "--count", "12", "--format", "json", "--lift-restrictions", "--output",
+             batch.toStdString()});
+    ASSERT_EQ(generated.status, 0) << generated.err;
+    const QString folder = dir.filePath("sheets");
+    const Result r = cli({"sheet", batch.toStdString(), "--output", folder.toStdString()});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    CharacterOptions o;
+    o.race = Human;
+    o.fighter = true;
+    o.thief = true;
+    VirtualSchedule s(31, 9 * 3600 * 1000);
+    for (int i = 1; i <= 12; ++i) {
+        s.generate(o);
+        EXPECT_EQ(readFile(QDir(folder).filePath(
+                      QStringLiteral("character-%1.htm").arg(i, 2, 10, QLatin1Char('0')))),
+                  characterSheet(s.character()))
+            << i;
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 12);
+
+    const std::string lastLine = lines(readFile(batch)).back();
+    const QString single = dir.filePath("one.json");
+    QFile one(single);
+    ASSERT_TRUE(one.open(QIODevice::WriteOnly));
+    one.write(QByteArray::fromStdString(lastLine));
+    one.close();
+    EXPECT_EQ(cli({"sheet", single.toStdString()}).out, characterSheet(s.character()));
+
+    QFile damaged(batch);
+    ASSERT_TRUE(damaged.open(QIODevice::Append));
+    damaged.write("\n" + QByteArray::fromStdString(lastLine).replace("\"level\":", "\"level\":9"));
+    damaged.close();
+    const QString refused = dir.filePath("refused");
+    const Result bad = cli({"sheet", batch.toStdString(), "--output", refused.toStdString()});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(lines(bad.err).size(), 1u);
+    EXPECT_NE(bad.err.find("line 14: member \"level\""), std::string::npos) << bad.err;
+    EXPECT_FALSE(QFileInfo::exists(refused));
 }
 
 TEST(Cli, TextReadsLikeTheResultsWindow) {

@@ -8,9 +8,11 @@ namespace tavrel::test {
 QObject* makeIntervalTimerSuite();
 QObject* makeResultsWindowSuite();
 QObject* makeResultsEditsSuite();
+QObject* makeResultsHistorySuite();
 
 inline std::vector<QObject*> makeQtSuites() {
-    return {makeIntervalTimerSuite(), makeResultsWindowSuite(), makeResultsEditsSuite()};
+    return {makeIntervalTimerSuite(), makeResultsWindowSuite(), makeResultsEditsSuite(),
+            makeResultsHistorySuite()};
 }
 
 }  // namespace tavrel::test

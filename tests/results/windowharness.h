@@ -21,7 +21,11 @@ public:
         ++calls;
         return answer;
     }
+    SaveFormat chosenFormat() const override { return format; }
+    std::optional<QString> chooseOpenPath(QWidget*) override { return openAnswer; }
     std::optional<QString> answer;
+    SaveFormat format = SaveFormat::Sheet;
+    std::optional<QString> openAnswer;
     int calls = 0;
 };
 
@@ -85,6 +89,14 @@ struct WindowHarness {
             ++ticks;
         }
         return ticks;
+    }
+
+    // Reveal and fill to their end: the character is complete and both timers have stopped.
+    void complete() {
+        revealToEnd();
+        for (int i = 0; i < 1000 && generator.fillRunning(); ++i) {
+            window->Timer2Timer();
+        }
     }
 
     template <typename T>
