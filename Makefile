@@ -7,8 +7,8 @@ PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-d
             clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream rapidjson-dev
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build build-asan fuzz soak install package package-check format \
-        clean
+.PHONY: run test deps web-deps web configure build build-asan fuzz soak install package package-check \
+        format clean
 
 # Where `make install` puts the programs (make install PREFIX=/usr DESTDIR=/tmp/stage).
 PREFIX ?= /usr/local
@@ -35,6 +35,43 @@ deps:
 	  fi
 	fi
 
+# The web page needs Debian's emscripten, and its browser tests Debian's chromium with Node.js
+# and npm. A Node.js that is already there (say from another vendor's package) is used as it is:
+# Debian's npm conflicts with some of those, so it is installed only where no npm command exists.
+WEB_PACKAGES := emscripten chromium
+web-deps: deps
+	@missing=""
+	for p in $(WEB_PACKAGES); do
+	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"
+	done
+	command -v node >/dev/null || missing="$$missing nodejs"
+	command -v npm >/dev/null || missing="$$missing npm"
+	if [ -n "$$missing" ]; then
+	  if [ "$$(id -u)" -eq 0 ]; then
+	    echo "Installing:$$missing"
+	    apt-get update -qq
+	    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq$$missing
+	  else
+	    echo "Missing packages. Install them with:"
+	    echo "  sudo apt-get install -y$$missing"
+	    exit 1
+	  fi
+	fi
+	# The browser driver and the accessibility checker, at the versions in the lock file; the
+	# driver uses the system's chromium and downloads no browser.
+	if [ ! -f tests/web/node_modules/.package-lock.json ] || \
+	   [ tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]; then
+	  npm ci --prefix tests/web --no-audit --no-fund
+	fi
+
+# The static page in build-web/: serve it with any static host, or
+# python3 -m http.server -d build-web. Emscripten's optimiser finds its JavaScript parser in
+# Debian's Node.js modules folder even when another Node.js comes first on the PATH.
+web: web-deps
+	@export NODE_PATH=/usr/share/nodejs
+	cmake --preset web >/dev/null
+	cmake --build --preset web -j $(JOBS)
+
 configure: deps
 	@cmake --preset default >/dev/null
 
@@ -52,7 +89,7 @@ run: build
 	fi
 	exec build/tavrel
 
-test: build
+test: build web
 	@ctest --preset default -j $(JOBS)
 	$(MAKE) --no-print-directory build-asan
 	ctest --preset asan -j $(JOBS)
@@ -103,4 +140,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-asan build-fuzz
+	@rm -rf build build-asan build-fuzz build-wasm build-web
