@@ -19,7 +19,7 @@ std::optional<int> parseGender(std::string_view word);
 std::optional<int> parseLevels(std::string_view word);
 std::optional<int> parseDice(std::string_view word);
 std::optional<std::uint32_t> parseTime(std::string_view text);  // HH:MM:SS[.mmm]
-std::optional<std::uint32_t> parseSeed(std::string_view text);  // 0 .. 4294967295
+std::optional<std::uint32_t> parseSeed(std::string_view text);   // 0 .. 4294967295
 std::optional<int> parseCount(std::string_view text, int maximum);
 
 // Applies a comma list of class words (a school name means a specialist of that school) to the

@@ -13,14 +13,11 @@ namespace {
 
 std::string joined(const std::vector<std::string>& entries) {
     std::string s;
-    for (const std::string& e : entries)
-        s += e + "; ";
+    for (const std::string& e : entries) s += e + "; ";
     return s;
 }
 
-std::string score(int v) {
-    return v == 0 ? std::string() : std::to_string(v);
-}
+std::string score(int v) { return v == 0 ? std::string() : std::to_string(v); }
 
 }  // namespace
 
@@ -33,11 +30,10 @@ std::string characterText(const Character& c, const VirtualSchedule::Start& star
     }
     std::string t;
     t += "Seed: " + std::to_string(start.seed) + "   Time: " + formatTime(start.time) + "\n";
-    if (!link.empty())
-        t += "Link: " + std::string(link) + "\n";
+    if (!link.empty()) t += "Link: " + std::string(link) + "\n";
     t += "Name: " + c.name + "\n";
-    t += c.genderLine + "   " + c.hitPointsLine + "   " + c.raceLine + "   " + c.classLine + "   " +
-         c.levelLine + "\n";
+    t += c.genderLine + "   " + c.hitPointsLine + "   " + c.raceLine + "   " + c.classLine +
+         "   " + c.levelLine + "\n";
     t += c.alignmentLine + "   " + c.armourLine + "\n";
     t += "STR: " + strength;
     for (int a = CON; a <= CHA; ++a) {
@@ -46,8 +42,7 @@ std::string characterText(const Character& c, const VirtualSchedule::Start& star
     t += "\n";
     t += c.wizardSpellsLine + "   " + c.priestSpellsLine + "\n";
     for (const std::string* line : {&c.thiefLine, &c.specialLine, &c.scrollLine}) {
-        if (!line->empty())
-            t += *line + "\n";
+        if (!line->empty()) t += *line + "\n";
     }
     t += "Non-Weapon Proficiencies: " + joined(c.nonWeapons) + "\n";
     t += "Weapon Proficiencies: " + joined(c.weapons) + "\n";
@@ -70,16 +65,14 @@ template <typename Array>
 void numbers(JsonWriter& w, std::string_view name, const Array& values) {
     key(w, name);
     w.StartArray();
-    for (const auto v : values)
-        w.Int(static_cast<int>(v));
+    for (const auto v : values) w.Int(static_cast<int>(v));
     w.EndArray();
 }
 
 void texts(JsonWriter& w, std::string_view name, const std::vector<std::string>& values) {
     key(w, name);
     w.StartArray();
-    for (const std::string& v : values)
-        text(w, v);
+    for (const std::string& v : values) text(w, v);
     w.EndArray();
 }
 
@@ -151,8 +144,7 @@ void appendCharacterJson(std::string& out, const CharacterOptions& o, const Char
     number(w, "level", c.level);
     line(w, "levelLine", c.levelLine);
     number(w, "levelsRolled", c.levelsRolled);
-    if (!link.empty())
-        line(w, "link", link);
+    if (!link.empty()) line(w, "link", link);
     line(w, "name", c.name);
     number(w, "nonWeaponSlots", c.nonWeaponSlots);
     number(w, "nonWeaponSlotsUsed", c.nonWeaponSlotsUsed);

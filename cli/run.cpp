@@ -95,9 +95,7 @@ void report(std::ostream& err, std::string_view message) {
     err << "tavrel-cli: " << line << '\n';
 }
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 std::string value(const QCommandLineParser& p, const QString& name) {
     return p.value(name).toStdString();
@@ -113,18 +111,16 @@ T require(std::optional<T> parsed, const char* option, const std::string& text,
 }
 
 [[noreturn]] void failWrite(const QString& path, const QSaveFile& file) {
-    throw Failure{"--output: cannot write '" + path.toStdString() +
-                  "': " + file.errorString().toStdString()};
+    throw Failure{"--output: cannot write '" + path.toStdString() + "': " +
+                  file.errorString().toStdString()};
 }
 
 // Writes `bytes` to `path` atomically: the file appears complete or not at all.
 void writeFile(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        failWrite(path, file);
+    if (!file.open(QIODevice::WriteOnly)) failWrite(path, file);
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.commit())
-        failWrite(path, file);
+    if (file.write(bytes.data(), size) != size || !file.commit()) failWrite(path, file);
 }
 
 struct Common {
@@ -137,9 +133,9 @@ void readRaceAndAlignment(const QCommandLineParser& p, CharacterOptions& o) {
                          "a race (elf, half-elf, dwarf, human, gnome, halfling)");
     }
     if (p.isSet("alignment")) {
-        const auto [lc, ge] =
-            require(parseAlignment(value(p, "alignment")), "alignment", value(p, "alignment"),
-                    "an alignment (LG, LN, LE, NG, N, NE, CG, CN, CE)");
+        const auto [lc, ge] = require(parseAlignment(value(p, "alignment")), "alignment",
+                                      value(p, "alignment"),
+                                      "an alignment (LG, LN, LE, NG, N, NE, CG, CN, CE)");
         o.lawChaos = lc;
         o.goodEvil = ge;
     }
@@ -179,24 +175,25 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
         throw Failure{"--class: " + classWords(o) + " is not allowed for a " +
                       std::string(kRaceWords[o.race]) + " of alignment " +
                       alignmentWord(o.lawChaos, o.goodEvil) +
-                      " (use --lift-restrictions, or see 'tavrel-cli allowed'); allowed: " + [&] {
+                      " (use --lift-restrictions, or see 'tavrel-cli allowed'); allowed: " +
+                      [&] {
                           std::string l = allowedList(o);
                           for (char& ch : l) {
-                              if (ch == '\n')
-                                  ch = ' ';
+                              if (ch == '\n') ch = ' ';
                           }
                           return l.empty() ? std::string("none") : l;
                       }()};
     }
     const std::uint32_t now = clock.millisecondsSinceMidnight();
-    const std::uint32_t time = p.isSet("time") ? require(parseTime(value(p, "time")), "time",
-                                                         value(p, "time"), "a time HH:MM:SS.mmm")
-                                               : now;
+    const std::uint32_t time =
+        p.isSet("time") ? require(parseTime(value(p, "time")), "time", value(p, "time"),
+                                  "a time HH:MM:SS.mmm")
+                        : now;
     // Without --seed the generator starts as the dice would leave it: reseeded from the clock.
-    const std::uint32_t seed = p.isSet("seed")
-                                   ? require(parseSeed(value(p, "seed")), "seed", value(p, "seed"),
-                                             "a number from 0 to 4294967295")
-                                   : now;
+    const std::uint32_t seed = p.isSet("seed") ? require(parseSeed(value(p, "seed")), "seed",
+                                                         value(p, "seed"),
+                                                         "a number from 0 to 4294967295")
+                                               : now;
     const std::string countRange = "a number from 1 to " + std::to_string(kMaxCount);
     const int count = p.isSet("count") ? require(parseCount(value(p, "count"), kMaxCount), "count",
                                                  value(p, "count"), countRange.c_str())
@@ -208,8 +205,7 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
     const QString output = p.value("output");
     const bool folder = p.isSet("output") && format == "html" && count > 1;
     if (p.isSet("output")) {
-        if (output.isEmpty())
-            throw Failure{"--output: empty path"};
+        if (output.isEmpty()) throw Failure{"--output: empty path"};
         const QFileInfo info(output);
         if (folder) {
             if (info.exists() && !info.isDir()) {
@@ -227,8 +223,7 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
     std::optional<QSaveFile> file;
     if (p.isSet("output") && !folder) {
         file.emplace(output);
-        if (!file->open(QIODevice::WriteOnly))
-            failWrite(output, *file);
+        if (!file->open(QIODevice::WriteOnly)) failWrite(output, *file);
     }
 
     // Output leaves in pieces as it is made, so that a run of any length holds one piece in
@@ -238,8 +233,7 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
     const auto flush = [&] {
         if (file) {
             const auto size = static_cast<qint64>(piece.size());
-            if (file->write(piece.data(), size) != size)
-                failWrite(output, *file);
+            if (file->write(piece.data(), size) != size) failWrite(output, *file);
         } else {
             out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
         }
@@ -262,16 +256,13 @@ int generate(const QCommandLineParser& p, std::ostream& out, const TimeOfDayCloc
         } else if (format == "html") {
             piece += characterSheet(c);
         } else {
-            if (i > 0)
-                piece += '\n';
+            if (i > 0) piece += '\n';
             piece += characterText(c, start, link);
         }
-        if (piece.size() >= kPieceBytes)
-            flush();
+        if (piece.size() >= kPieceBytes) flush();
     }
     flush();
-    if (file && !file->commit())
-        failWrite(output, *file);
+    if (file && !file->commit()) failWrite(output, *file);
     return kExitOk;
 }
 
@@ -305,8 +296,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     p.addOption(valueOption("race"));
     p.addOption(valueOption("alignment"));
     if (command == "generate") {
-        for (const char* name :
-             {"class", "gender", "levels", "dice", "time", "seed", "count", "format", "output"}) {
+        for (const char* name : {"class", "gender", "levels", "dice", "time", "seed", "count",
+                                 "format", "output"}) {
             p.addOption(valueOption(name));
         }
         p.addOption(QCommandLineOption(QStringLiteral("lift-restrictions")));
@@ -314,8 +305,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     p.addOption(QCommandLineOption(QStringList{QStringLiteral("help"), QStringLiteral("h")}));
 
     QStringList words{QStringLiteral("tavrel-cli")};
-    for (std::size_t i = 1; i < args.size(); ++i)
-        words << qs(args[i]);
+    for (std::size_t i = 1; i < args.size(); ++i) words << qs(args[i]);
     try {
         if (!p.parse(words)) {
             throw Failure{p.errorText().toStdString()};
