@@ -185,10 +185,7 @@ QString TASLink::linkText() const {
 bool TASLink::openLink() {
     if (m_caption.isEmpty() || !m_urlEnabled)
         return false;
-    ShellRequest request;
-    request.file = linkText();
-    request.showMode = kShowNoActivate;
-    return m_opener(request);
+    return m_opener(ShellRequest{linkText()});
 }
 
 void TASLink::click() {

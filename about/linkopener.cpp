@@ -11,9 +11,7 @@ bool desktopOpener(const ShellRequest& request) {
         return false;
     QUrl url(request.file);
     if (url.scheme().isEmpty()) {
-        const QString directory =
-            request.directory.isEmpty() ? QDir::currentPath() : request.directory;
-        url = QUrl::fromUserInput(request.file, directory);
+        url = QUrl::fromUserInput(request.file, QDir::currentPath());
     }
     if (!url.isValid())
         return false;

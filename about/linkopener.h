@@ -5,17 +5,11 @@
 
 namespace tavrel {
 
-// Shows the opened program's window without taking the focus away from ours.
-inline constexpr int kShowNoActivate = 4;
-
 // One request to the desktop to open a document or address with its associated program, using
-// the default action. The texts are carried whole, however long they are: cutting an address
-// short would send mail to somebody else.
+// the default action. The text is carried whole, however long it is: cutting an address short
+// would send mail to somebody else.
 struct ShellRequest {
     QString file;
-    QString parameters;
-    QString directory;
-    int showMode = kShowNoActivate;
 };
 
 // Hands a request to the desktop; true when the desktop accepted it. The program uses
@@ -23,7 +17,7 @@ struct ShellRequest {
 using LinkOpener = std::function<bool(const ShellRequest&)>;
 
 // Opens the request through the desktop services. A text without a scheme is read the way a
-// user would type it: an existing file in the request's directory, otherwise a web address.
+// user would type it: an existing file in the current folder, otherwise a web address.
 bool desktopOpener(const ShellRequest& request);
 
 }  // namespace tavrel

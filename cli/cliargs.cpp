@@ -16,8 +16,10 @@ std::string lower(std::string_view s) {
 }
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -26,7 +28,8 @@ std::optional<int> indexOf(const Words& words, std::string_view word) {
     const std::string w = lower(word);
     int i = 0;
     for (std::string_view candidate : words) {
-        if (candidate == w) return i;
+        if (candidate == w)
+            return i;
         ++i;
     }
     return std::nullopt;
@@ -34,33 +37,41 @@ std::optional<int> indexOf(const Words& words, std::string_view word) {
 
 // A run of decimal digits, nothing else, as an unsigned 64-bit value (nullopt on overflow).
 std::optional<std::uint64_t> digits(std::string_view s) {
-    if (s.empty() || s.size() > 19) return std::nullopt;
+    if (s.empty() || s.size() > 19)
+        return std::nullopt;
     std::uint64_t value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc{} || end != s.data() + s.size()) return std::nullopt;
+    if (ec != std::errc{} || end != s.data() + s.size())
+        return std::nullopt;
     return value;
 }
 
 constexpr std::string_view kClassWords[] = {"fighter", "ranger", "paladin", "mage",
                                             "cleric",  "druid",  "thief",   "bard"};
-constexpr std::string_view kSchoolWords[] = {"abjurer",     "conjurer", "diviner",
+constexpr std::string_view kSchoolWords[] = {"abjurer",     "conjurer",    "diviner",
                                              "enchanter",   "illusionist", "invoker",
                                              "necromancer", "transmuter"};
 
 }  // namespace
 
-std::optional<int> parseRace(std::string_view word) { return indexOf(kRaceWords, word); }
+std::optional<int> parseRace(std::string_view word) {
+    return indexOf(kRaceWords, word);
+}
 
 std::optional<std::pair<int, int>> parseAlignment(std::string_view word) {
     const std::string w = lower(word);
-    if (w == "n" || w == "tn") return std::pair{1, 1};
-    if (w.size() != 2) return std::nullopt;
+    if (w == "n" || w == "tn")
+        return std::pair{1, 1};
+    if (w.size() != 2)
+        return std::nullopt;
     const std::string_view lawChaos = "lnc";
     const std::string_view goodEvil = "gne";
     const auto lc = lawChaos.find(w[0]);
     const auto ge = goodEvil.find(w[1]);
-    if (lc == std::string_view::npos || ge == std::string_view::npos) return std::nullopt;
-    if (lc == 1 && ge == 1) return std::nullopt;  // "NN" is written N or TN
+    if (lc == std::string_view::npos || ge == std::string_view::npos)
+        return std::nullopt;
+    if (lc == 1 && ge == 1)
+        return std::nullopt;  // "NN" is written N or TN
     return std::pair{static_cast<int>(lc), static_cast<int>(ge)};
 }
 
@@ -78,7 +89,8 @@ std::optional<int> parseDice(std::string_view word) {
 
 std::optional<std::uint32_t> parseTime(std::string_view text) {
     // HH:MM:SS with an optional .mmm
-    if (text.size() != 8 && text.size() != 12) return std::nullopt;
+    if (text.size() != 8 && text.size() != 12)
+        return std::nullopt;
     if (text[2] != ':' || text[5] != ':' || (text.size() == 12 && text[8] != '.')) {
         return std::nullopt;
     }
@@ -86,20 +98,33 @@ std::optional<std::uint32_t> parseTime(std::string_view text) {
     const auto m = digits(text.substr(3, 2));
     const auto s = digits(text.substr(6, 2));
     const auto ms = text.size() == 12 ? digits(text.substr(9, 3)) : std::optional<std::uint64_t>{0};
-    if (!h || !m || !s || !ms || *h > 23 || *m > 59 || *s > 59) return std::nullopt;
+    if (!h || !m || !s || !ms || *h > 23 || *m > 59 || *s > 59)
+        return std::nullopt;
     return static_cast<std::uint32_t>(((*h * 60 + *m) * 60 + *s) * 1000 + *ms);
 }
 
 std::optional<std::uint32_t> parseSeed(std::string_view text) {
     const auto v = digits(text);
-    if (!v || *v > 0xFFFFFFFFull) return std::nullopt;
+    if (!v || *v > 0xFFFFFFFFull)
+        return std::nullopt;
     return static_cast<std::uint32_t>(*v);
 }
 
 std::optional<int> parseCount(std::string_view text, int maximum) {
     const auto v = digits(text);
-    if (!v || *v == 0 || *v > static_cast<std::uint64_t>(maximum)) return std::nullopt;
+    if (!v || *v == 0 || *v > static_cast<std::uint64_t>(maximum))
+        return std::nullopt;
     return static_cast<int>(*v);
+}
+
+std::optional<OutputFormat> parseFormat(std::string_view word) {
+    if (word == "text")
+        return OutputFormat::Text;
+    if (word == "json")
+        return OutputFormat::Json;
+    if (word == "html")
+        return OutputFormat::Html;
+    return std::nullopt;
 }
 
 std::optional<std::string> applyClassList(std::string_view list, CharacterOptions& o) {
@@ -127,7 +152,8 @@ std::optional<std::string> applyClassList(std::string_view list, CharacterOption
         }
         any = true;
     }
-    if (!any) return std::string("no class given");
+    if (!any)
+        return std::string("no class given");
     return std::nullopt;
 }
 
@@ -150,25 +176,30 @@ std::string formatTime(std::uint32_t ms) {
     return std::string(buffer, 12);
 }
 
-std::string classWords(const CharacterOptions& o) {
-    std::string out;
+std::string classWords(const AllowedChoice& choice) {
+    CharacterOptions o;
+    setClassFlags(o, choice.classes);
     const bool flags[] = {o.fighter, o.ranger, o.paladin, o.mage,
                           o.cleric,  o.druid,  o.thief,   o.bard};
+    std::string out;
     for (int i = 0; i < 8; ++i) {
         if (flags[i]) {
-            if (!out.empty()) out += ',';
+            if (!out.empty())
+                out += ',';
             out += kClassWords[i];
         }
     }
-    if (const auto school = specialistSchool(o)) {
-        if (!out.empty()) out += ',';
-        out += kSchoolWords[*school];
+    if (choice.school && *choice.school >= 0 && *choice.school < kSchoolCount) {
+        if (!out.empty())
+            out += ',';
+        out += kSchoolWords[*choice.school];
     }
     return out;
 }
 
 std::string alignmentWord(int lawChaos, int goodEvil) {
-    if (lawChaos == 1 && goodEvil == 1) return "N";
+    if (lawChaos == 1 && goodEvil == 1)
+        return "N";
     std::string w;
     w += "LNC"[lawChaos % 3];
     w += "GNE"[goodEvil % 3];

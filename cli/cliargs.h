@@ -8,6 +8,7 @@
 
 #include "characteroptions.h"
 #include "clock.h"
+#include "exploration.h"
 
 namespace tavrel::cli {
 
@@ -19,8 +20,12 @@ std::optional<int> parseGender(std::string_view word);
 std::optional<int> parseLevels(std::string_view word);
 std::optional<int> parseDice(std::string_view word);
 std::optional<std::uint32_t> parseTime(std::string_view text);  // HH:MM:SS[.mmm]
-std::optional<std::uint32_t> parseSeed(std::string_view text);   // 0 .. 4294967295
+std::optional<std::uint32_t> parseSeed(std::string_view text);  // 0 .. 4294967295
 std::optional<int> parseCount(std::string_view text, int maximum);
+
+// What --format asks for; the words are matched exactly, as typed.
+enum class OutputFormat { Text, Json, Html };
+std::optional<OutputFormat> parseFormat(std::string_view word);
 
 // Applies a comma list of class words (a school name means a specialist of that school) to the
 // options. Returns an error text, or nullopt on success.
@@ -29,8 +34,8 @@ std::optional<std::string> applyClassList(std::string_view list, CharacterOption
 // "HH:MM:SS.mmm" for milliseconds since midnight.
 std::string formatTime(std::uint32_t ms);
 
-// The class words of a set, in the order --class takes them ("fighter,mage").
-std::string classWords(const CharacterOptions& options);
+// The class words of a choice, in the order --class takes them ("fighter,mage").
+std::string classWords(const AllowedChoice& choice);
 
 // Words for the alignment axes ("LG", "N", ...).
 std::string alignmentWord(int lawChaos, int goodEvil);

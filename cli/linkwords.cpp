@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "cliargs.h"
-#include "eligibility.h"
+#include "exploration.h"
 
 namespace tavrel::cli {
 
@@ -80,10 +80,12 @@ std::variant<LinkRequest, LinkError> readLinkWords(
         return bad("lift", *lift, "0 or 1");
     }
     o.restrictionsLifted = lift == "1";
-    if (!o.restrictionsLifted && !isAllowedClassSet(o)) {
-        return LinkError{"class", "class: " + classWords(o) + " is not allowed for a " +
-                                      std::string(kRaceWords[o.race]) + " of alignment " +
-                                      alignmentWord(o.lawChaos, o.goodEvil) +
+    const auto allowed = allowedClassSets(o.race, o.lawChaos, o.goodEvil);
+    if (!o.restrictionsLifted &&
+        std::find(allowed.begin(), allowed.end(), classChoiceOf(o)) == allowed.end()) {
+        return LinkError{"class", "class: " + classWords(classChoiceOf(o)) +
+                                      " is not allowed for a " + std::string(kRaceWords[o.race]) +
+                                      " of alignment " + alignmentWord(o.lawChaos, o.goodEvil) +
                                       " unless the restrictions are lifted (lift=1)"};
     }
     if (seed) {
@@ -102,7 +104,8 @@ std::variant<LinkRequest, LinkError> readLinkWords(
 std::string linkQuery(const CharacterOptions& o, const VirtualSchedule::Start& start) {
     // Every word is written, defaults too, so that a link keeps its meaning should a default
     // ever change. None of the values needs percent-encoding.
-    std::string q = "race=" + std::string(kRaceWords[o.race]) + "&class=" + classWords(o) +
+    std::string q = "race=" + std::string(kRaceWords[o.race]) +
+                    "&class=" + classWords(classChoiceOf(o)) +
                     "&alignment=" + alignmentWord(o.lawChaos, o.goodEvil) +
                     "&gender=" + std::string(kGenderWords[o.gender]) +
                     "&levels=" + std::string(kLevelWords[o.levelRange]) +

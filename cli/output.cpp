@@ -13,11 +13,14 @@ namespace {
 
 std::string joined(const std::vector<std::string>& entries) {
     std::string s;
-    for (const std::string& e : entries) s += e + "; ";
+    for (const std::string& e : entries)
+        s += e + "; ";
     return s;
 }
 
-std::string score(int v) { return v == 0 ? std::string() : std::to_string(v); }
+std::string score(int v) {
+    return v == 0 ? std::string() : std::to_string(v);
+}
 
 }  // namespace
 
@@ -32,8 +35,8 @@ std::string characterText(const Character& c, const VirtualSchedule::Start& star
     t += "Seed: " + std::to_string(start.seed) + "   Time: " + formatTime(start.time) + "\n";
     if (!link.empty()) t += "Link: " + std::string(link) + "\n";
     t += "Name: " + c.name + "\n";
-    t += c.genderLine + "   " + c.hitPointsLine + "   " + c.raceLine + "   " + c.classLine +
-         "   " + c.levelLine + "\n";
+    t += c.genderLine + "   " + c.hitPointsLine + "   " + c.raceLine + "   " + c.classLine + "   " +
+         c.levelLine + "\n";
     t += c.alignmentLine + "   " + c.armourLine + "\n";
     t += "STR: " + strength;
     for (int a = CON; a <= CHA; ++a) {
@@ -42,7 +45,8 @@ std::string characterText(const Character& c, const VirtualSchedule::Start& star
     t += "\n";
     t += c.wizardSpellsLine + "   " + c.priestSpellsLine + "\n";
     for (const std::string* line : {&c.thiefLine, &c.specialLine, &c.scrollLine}) {
-        if (!line->empty()) t += *line + "\n";
+        if (!line->empty())
+            t += *line + "\n";
     }
     t += "Non-Weapon Proficiencies: " + joined(c.nonWeapons) + "\n";
     t += "Weapon Proficiencies: " + joined(c.weapons) + "\n";
@@ -65,14 +69,16 @@ template <typename Array>
 void numbers(JsonWriter& w, std::string_view name, const Array& values) {
     key(w, name);
     w.StartArray();
-    for (const auto v : values) w.Int(static_cast<int>(v));
+    for (const auto v : values)
+        w.Int(static_cast<int>(v));
     w.EndArray();
 }
 
 void texts(JsonWriter& w, std::string_view name, const std::vector<std::string>& values) {
     key(w, name);
     w.StartArray();
-    for (const std::string& v : values) text(w, v);
+    for (const std::string& v : values)
+        text(w, v);
     w.EndArray();
 }
 

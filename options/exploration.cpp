@@ -52,6 +52,10 @@ bool matches(const EligibilityModel& m, ClassSet classes, std::optional<int> sch
 
 }  // namespace
 
+AllowedChoice classChoiceOf(const CharacterOptions& o) {
+    return {classSetOf(o), o.specialist ? o.school : std::nullopt};
+}
+
 std::vector<AllowedChoice> allowedClassSets(int race, int lawChaos, int goodEvil) {
     EligibilityModel start;
     if (!start.setRace(race) || !start.setLawChaos(lawChaos) || !start.setGoodEvil(goodEvil)) {

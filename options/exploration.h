@@ -44,6 +44,9 @@ struct AllowedChoice {
 // "Generate!" is accepted. Sorted, without repeats.
 std::vector<AllowedChoice> allowedClassSets(int race, int lawChaos, int goodEvil);
 
+// The class choice that `options` holds, as allowedClassSets lists it.
+AllowedChoice classChoiceOf(const CharacterOptions& options);
+
 // The shortest sequence of user actions that takes `from` to a state where exactly `classes`
 // are ticked and, if Specialist is among them, `school` is selected; nullopt when the rules
 // never allow it from there.

@@ -223,8 +223,8 @@ val applyLink(Form& form, const val& pairs) {
     }
     const auto& request = std::get<cli::LinkRequest>(read);
     if (!form.apply(request.options)) {
-        result.set("error",
-                   "class: " + cli::classWords(request.options) + " cannot be chosen in the form");
+        result.set("error", "class: " + cli::classWords(classChoiceOf(request.options)) +
+                                " cannot be chosen in the form");
         result.set("word", std::string("class"));
         return result;
     }

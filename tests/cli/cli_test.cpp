@@ -36,7 +36,8 @@ Result cli(std::vector<std::string> args, std::uint32_t now = 50'000'000) {
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
     return result;
 }
 
@@ -54,10 +55,10 @@ std::string readFile(const QString& path) {
 }
 
 TEST(Cli, AnyPrintedCharacterIsReproducedFromItsSeedAndTime) {
-    const Result batch = cli({"generate", "--race", "dwarf", "--class", "fighter,thief",
-                              "--alignment", "NG", "--levels", "high", "--dice", "4d6",
-                              "--seed", "987654321", "--time", "23:59:59.900", "--count", "4",
-                              "--format", "json"});
+    const Result batch =
+        cli({"generate", "--race", "dwarf", "--class", "fighter,thief", "--alignment", "NG",
+             "--levels", "high", "--dice", "4d6", "--seed", "987654321", "--time", "23:59:59.900",
+             "--count", "4", "--format", "json"});
     ASSERT_EQ(batch.status, 0) << batch.err;
     const auto printed = lines(batch.out);
     ASSERT_EQ(printed.size(), 4u);
@@ -65,11 +66,10 @@ TEST(Cli, AnyPrintedCharacterIsReproducedFromItsSeedAndTime) {
         const QJsonObject o = parseObject(line);
         const std::string seed = std::to_string(o["seed"].toInteger());
         const std::string time = o["startTime"].toString().toStdString();
-        const Result again =
-            cli({"generate", "--race", "dwarf", "--class", "thief,fighter", "--alignment", "ng",
-                 "--levels", "high", "--dice", "4d6", "--seed", seed, "--time", time,
-                 "--format", "json"},
-                1234);
+        const Result again = cli({"generate", "--race", "dwarf", "--class", "thief,fighter",
+                                  "--alignment", "ng", "--levels", "high", "--dice", "4d6",
+                                  "--seed", seed, "--time", time, "--format", "json"},
+                                 1234);
         ASSERT_EQ(again.status, 0) << again.err;
         EXPECT_EQ(again.out, line + "\n");
     }
@@ -79,8 +79,8 @@ TEST(Cli, AnyPrintedCharacterIsReproducedFromItsSeedAndTime) {
 }
 
 TEST(Cli, JsonCarriesEveryFieldWithItsType) {
-    const Result r = cli({"generate", "--class", "ranger", "--seed", "1", "--time",
-                          "08:00:00.000", "--format", "json", "--gender", "female"});
+    const Result r = cli({"generate", "--class", "ranger", "--seed", "1", "--time", "08:00:00.000",
+                          "--format", "json", "--gender", "female"});
     ASSERT_EQ(r.status, 0) << r.err;
     const QJsonObject o = parseObject(lines(r.out).at(0));
     EXPECT_EQ(o["seed"].toInteger(), 1);
@@ -101,15 +101,15 @@ TEST(Cli, JsonCarriesEveryFieldWithItsType) {
         ASSERT_TRUE(o[key].isArray()) << key;
         EXPECT_EQ(o[key].toArray().size(), 6) << key;
     }
-    for (const char* key : {"level", "classCount", "exceptionalStrength", "revealTick",
-                            "hitDiceTotal", "conHitPointTotal", "levelsRolled", "hitPoints",
-                            "armourClass", "weaponSlots", "weaponSlotsFilled", "nonWeaponSlots",
-                            "nonWeaponSlotsUsed"}) {
+    for (const char* key :
+         {"level", "classCount", "exceptionalStrength", "revealTick", "hitDiceTotal",
+          "conHitPointTotal", "levelsRolled", "hitPoints", "armourClass", "weaponSlots",
+          "weaponSlotsFilled", "nonWeaponSlots", "nonWeaponSlotsUsed"}) {
         EXPECT_TRUE(o[key].isDouble()) << key;
     }
     for (const char* key : {"name", "alignmentLine", "raceLine", "genderLine", "classLine",
-                            "levelLine", "hitPointsLine", "armourLine", "thiefLine",
-                            "specialLine", "scrollLine", "wizardSpellsLine", "priestSpellsLine"}) {
+                            "levelLine", "hitPointsLine", "armourLine", "thiefLine", "specialLine",
+                            "scrollLine", "wizardSpellsLine", "priestSpellsLine"}) {
         EXPECT_TRUE(o[key].isString()) << key;
     }
     EXPECT_TRUE(o["weapons"].isArray());
@@ -123,9 +123,9 @@ TEST(Cli, JsonCarriesEveryFieldWithItsType) {
 // order, the same on standard output and in a file, with texts exactly as the engine made them
 // (human nicknames carry double quotes that the JSON must escape).
 TEST(Cli, LongRunsArriveWholeAndExact) {
-    const std::vector<std::string> args = {"generate", "--race", "human", "--class",
-                                           "fighter",  "--seed", "77",    "--time",
-                                           "10:00:00.000", "--count", "1500", "--format", "json"};
+    const std::vector<std::string> args = {
+        "generate", "--race",       "human",   "--class", "fighter",  "--seed", "77",
+        "--time",   "10:00:00.000", "--count", "1500",    "--format", "json"};
     const Result r = cli(args);
     ASSERT_EQ(r.status, 0) << r.err;
     const auto printed = lines(r.out);
@@ -145,7 +145,8 @@ TEST(Cli, LongRunsArriveWholeAndExact) {
         EXPECT_EQ(j["armourLine"].toString().toStdString(), c.armourLine);
         EXPECT_EQ(j["hitPoints"].toInt(-1), c.hitPoints);
         QJsonArray weapons;
-        for (const std::string& w : c.weapons) weapons.append(QString::fromStdString(w));
+        for (const std::string& w : c.weapons)
+            weapons.append(QString::fromStdString(w));
         EXPECT_EQ(j["weapons"].toArray(), weapons);
     }
     EXPECT_GT(quoted, 0) << "no name with a nickname: the escaping went untested";
@@ -163,8 +164,8 @@ TEST(Cli, LongRunsArriveWholeAndExact) {
 }
 
 TEST(Cli, TextReadsLikeTheResultsWindow) {
-    const Result r = cli({"generate", "--class", "mage", "--race", "human", "--seed", "3",
-                          "--time", "12:00:00.000"});
+    const Result r = cli({"generate", "--class", "mage", "--race", "human", "--seed", "3", "--time",
+                          "12:00:00.000"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto l = lines(r.out);
     ASSERT_GE(l.size(), 8u);
@@ -180,8 +181,8 @@ TEST(Cli, HtmlIsTheSheetWriterByteForByte) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString file = dir.filePath("one.htm");
-    const Result r = cli({"generate", "--class", "cleric", "--seed", "42", "--time",
-                          "06:30:00.000", "--format", "html", "--output", file.toStdString()});
+    const Result r = cli({"generate", "--class", "cleric", "--seed", "42", "--time", "06:30:00.000",
+                          "--format", "html", "--output", file.toStdString()});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.out.empty());
     CharacterOptions o;
@@ -191,9 +192,9 @@ TEST(Cli, HtmlIsTheSheetWriterByteForByte) {
     EXPECT_EQ(readFile(file), characterSheet(s.character()));
 
     const QString folder = dir.filePath("party");
-    const Result many = cli({"generate", "--class", "cleric", "--seed", "42", "--time",
-                             "06:30:00.000", "--format", "html", "--count", "12", "--output",
-                             folder.toStdString()});
+    const Result many =
+        cli({"generate", "--class", "cleric", "--seed", "42", "--time", "06:30:00.000", "--format",
+             "html", "--count", "12", "--output", folder.toStdString()});
     ASSERT_EQ(many.status, 0) << many.err;
     const QStringList sheets = QDir(folder).entryList(QDir::Files, QDir::Name);
     ASSERT_EQ(sheets.size(), 12);
@@ -216,8 +217,8 @@ TEST(Cli, ClassSetsTheWindowCannotReachAreRefusedUnlessLifted) {
     const Result lifted = cli({"generate", "--race", "dwarf", "--class", "mage",
                                "--lift-restrictions", "--format", "json"});
     EXPECT_EQ(lifted.status, 0) << lifted.err;
-    EXPECT_TRUE(parseObject(lines(lifted.out).at(0))["options"].toObject()["restrictionsLifted"]
-                    .toBool());
+    EXPECT_TRUE(
+        parseObject(lines(lifted.out).at(0))["options"].toObject()["restrictionsLifted"].toBool());
 }
 
 TEST(Cli, AllowedListsTheReachableSets) {
@@ -268,7 +269,8 @@ TEST(Cli, BadInputGetsOneLineAndStatusTwo) {
     for (const auto& args : cases) {
         const Result r = cli(args);
         std::string joined;
-        for (const auto& a : args) joined += a + " ";
+        for (const auto& a : args)
+            joined += a + " ";
         EXPECT_EQ(r.status, 2) << joined;
         EXPECT_TRUE(r.out.empty()) << joined;
         EXPECT_EQ(lines(r.err).size(), 1u) << joined << "-> " << r.err;
@@ -302,9 +304,8 @@ TEST(Cli, HelpAndVersion) {
 
 TEST(CliBinary, RunsAsAProgram) {
     QProcess p;
-    p.start(TAVREL_CLI_BINARY, {"generate", "--class", "thief", "--race", "halfling",
-                                "--alignment", "N", "--seed", "9", "--time", "01:02:03.004",
-                                "--format", "json"});
+    p.start(TAVREL_CLI_BINARY, {"generate", "--class", "thief", "--race", "halfling", "--alignment",
+                                "N", "--seed", "9", "--time", "01:02:03.004", "--format", "json"});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     const std::string out = p.readAllStandardOutput().toStdString();

@@ -48,13 +48,13 @@ TEST(CliArgs, ClassListsAndSchools) {
     CharacterOptions o;
     EXPECT_EQ(applyClassList("fighter, Thief", o), std::nullopt);
     EXPECT_TRUE(o.fighter && o.thief && !o.mage && !o.specialist);
-    EXPECT_EQ(classWords(o), "fighter,thief");
+    EXPECT_EQ(classWords(classChoiceOf(o)), "fighter,thief");
 
     CharacterOptions s;
     EXPECT_EQ(applyClassList("illusionist,fighter", s), std::nullopt);
     EXPECT_TRUE(s.specialist && s.fighter);
     EXPECT_EQ(s.school, Illusionist);
-    EXPECT_EQ(classWords(s), "fighter,illusionist");
+    EXPECT_EQ(classWords(classChoiceOf(s)), "fighter,illusionist");
 
     CharacterOptions two;
     EXPECT_NE(applyClassList("abjurer,invoker", two), std::nullopt);

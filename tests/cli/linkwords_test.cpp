@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cliargs.h"
-#include "eligibility.h"
+#include "exploration.h"
 #include "linkwords.h"
 
 namespace tavrel::cli {
@@ -32,7 +32,13 @@ TEST(LinkWords, EveryAllowedChoiceReadsBackFromItsLink) {
     for (int race = 0; race < kRaceCount; ++race) {
         for (int lc = 0; lc < 3; ++lc) {
             for (int ge = 0; ge < 3; ++ge) {
-                for (CharacterOptions o : allowedClassSets(race, lc, ge)) {
+                for (const AllowedChoice& choice : allowedClassSets(race, lc, ge)) {
+                    CharacterOptions o;
+                    o.race = race;
+                    o.lawChaos = lc;
+                    o.goodEvil = ge;
+                    setClassFlags(o, choice.classes);
+                    o.school = choice.school;
                     const int n = static_cast<int>(choices.size());
                     o.gender = n % 2;
                     o.levelRange = n % 3;

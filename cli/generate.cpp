@@ -1,0 +1,237 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <optional>
+
+#include "cliargs.h"
+#include "command.h"
+#include "linkwords.h"
+#include "output.h"
+#include "run.h"
+#include "schedule.h"
+#include "sheet.h"
+
+// Where the web page is served, if it is: each character's link starts with it. Without one no
+// link is printed, since there is no host to point at.
+#ifndef TAVREL_LINK_BASE
+#define TAVREL_LINK_BASE ""
+#endif
+
+namespace tavrel::cli {
+
+namespace {
+
+// Everything `generate` was asked for, checked.
+struct Request {
+    CharacterOptions options;
+    std::uint32_t time = 0;
+    std::uint32_t seed = 0;
+    int count = 1;
+    OutputFormat format = OutputFormat::Text;
+    std::optional<QString> output;  // --output, when given
+    bool folder = false;            // several html sheets, one file each in `output`
+};
+
+void addOptions(QCommandLineParser& parser) {
+    addRaceAndAlignment(parser);
+    for (const char* name :
+         {"class", "gender", "levels", "dice", "time", "seed", "count", "format", "output"}) {
+        parser.addOption(valueOption(name));
+    }
+    parser.addOption(QCommandLineOption(QStringLiteral("lift-restrictions")));
+}
+
+void readClasses(const QCommandLineParser& p, CharacterOptions& o) {
+    if (!p.isSet("class")) {
+        throw Failure{"--class: required (for example --class fighter,thief)"};
+    }
+    if (auto error = applyClassList(optionValue(p, "class"), o)) {
+        throw Failure{"--class: " + *error};
+    }
+}
+
+void requireAllowed(const CharacterOptions& o) {
+    const auto sets = allowedClassSets(o.race, o.lawChaos, o.goodEvil);
+    if (std::find(sets.begin(), sets.end(), classChoiceOf(o)) != sets.end()) {
+        return;
+    }
+    std::string allowed = allowedList(o);
+    std::replace(allowed.begin(), allowed.end(), '\n', ' ');
+    throw Failure{"--class: " + classWords(classChoiceOf(o)) + " is not allowed for a " +
+                  std::string(kRaceWords[o.race]) + " of alignment " +
+                  alignmentWord(o.lawChaos, o.goodEvil) +
+                  " (use --lift-restrictions, or see 'tavrel-cli allowed'); allowed: " +
+                  (allowed.empty() ? std::string("none") : allowed)};
+}
+
+// The options are read in a fixed order, so that of several bad ones the first is reported.
+Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
+    Request r;
+    CharacterOptions& o = r.options;
+    readRaceAndAlignment(p, o);
+    readClasses(p, o);
+    const auto read = [&p](const char* option, auto parse, const char* expected) {
+        const std::string text = optionValue(p, option);
+        return require(parse(text), option, text, expected);
+    };
+    if (p.isSet("gender"))
+        o.gender = read("gender", parseGender, "male or female");
+    if (p.isSet("levels"))
+        o.levelRange = read("levels", parseLevels, "low, mid or high");
+    if (p.isSet("dice"))
+        o.diceMethod = read("dice", parseDice, "3d6, 4d6 or best-of-two");
+    o.restrictionsLifted = p.isSet("lift-restrictions");
+    if (!o.restrictionsLifted)
+        requireAllowed(o);
+
+    const std::uint32_t now = clock.millisecondsSinceMidnight();
+    r.time = p.isSet("time") ? read("time", parseTime, "a time HH:MM:SS.mmm") : now;
+    // Without --seed the generator starts as the dice would leave it: reseeded from the clock.
+    r.seed = p.isSet("seed") ? read("seed", parseSeed, "a number from 0 to 4294967295") : now;
+    if (p.isSet("count")) {
+        const std::string range = "a number from 1 to " + std::to_string(kMaxCount);
+        const std::string text = optionValue(p, "count");
+        r.count = require(parseCount(text, kMaxCount), "count", text, range.c_str());
+    }
+    if (p.isSet("format")) {
+        const std::string text = optionValue(p, "format");
+        const auto format = parseFormat(text);
+        if (!format)
+            throw Failure{"--format: '" + text + "' is not text, json or html"};
+        r.format = *format;
+    }
+    if (p.isSet("output")) {
+        const QString output = p.value("output");
+        r.folder = r.format == OutputFormat::Html && r.count > 1;
+        if (output.isEmpty())
+            throw Failure{"--output: empty path"};
+        const QFileInfo info(output);
+        if (r.folder) {
+            if (info.exists() && !info.isDir()) {
+                throw Failure{"--output: '" + output.toStdString() + "' is not a folder"};
+            }
+        } else if (info.isDir()) {
+            throw Failure{"--output: '" + output.toStdString() + "' is a folder"};
+        }
+        r.output = output;
+    }
+    return r;
+}
+
+[[noreturn]] void failWrite(const QString& path, const QSaveFile& file) {
+    throw Failure{"--output: cannot write '" + path.toStdString() +
+                  "': " + file.errorString().toStdString()};
+}
+
+// Writes `bytes` to `path` atomically: the file appears complete or not at all.
+void writeFile(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        failWrite(path, file);
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size || !file.commit())
+        failWrite(path, file);
+}
+
+// One sheet file a character, numbered with as many digits as the count needs.
+void writeSheetFolder(const Request& r) {
+    const QString folder = *r.output;
+    if (!QDir().mkpath(folder)) {
+        throw Failure{"--output: cannot create the folder '" + folder.toStdString() + "'"};
+    }
+    VirtualSchedule schedule(r.seed, r.time);
+    const int width = static_cast<int>(std::to_string(r.count).size());
+    for (int i = 0; i < r.count; ++i) {
+        schedule.generate(r.options);
+        const QString name =
+            QStringLiteral("character-%1.htm").arg(i + 1, width, 10, QLatin1Char('0'));
+        writeFile(QDir(folder).filePath(name), characterSheet(schedule.character()));
+    }
+}
+
+// Every character into one stream: `out`, or the --output file, written through QSaveFile so
+// that it appears complete or not at all.
+void writeStream(const Request& r, std::ostream& out) {
+    std::optional<QSaveFile> file;
+    if (r.output) {
+        file.emplace(*r.output);
+        if (!file->open(QIODevice::WriteOnly))
+            failWrite(*r.output, *file);
+    }
+
+    // Output leaves in pieces as it is made, so that a run of any length holds one piece in
+    // memory rather than all of it.
+    constexpr std::size_t kPieceBytes = 1 << 20;
+    std::string piece;
+    const auto flush = [&] {
+        if (file) {
+            const auto size = static_cast<qint64>(piece.size());
+            if (file->write(piece.data(), size) != size)
+                failWrite(*r.output, *file);
+        } else {
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        }
+        piece.clear();
+    };
+
+    VirtualSchedule schedule(r.seed, r.time);
+    for (int i = 0; i < r.count; ++i) {
+        const VirtualSchedule::Start start = schedule.generate(r.options);
+        const Character& c = schedule.character();
+        const std::string link = characterLink(TAVREL_LINK_BASE, r.options, start);
+        switch (r.format) {
+            case OutputFormat::Json:
+                appendCharacterJson(piece, r.options, c, start, link);
+                piece += '\n';
+                break;
+            case OutputFormat::Html:
+                piece += characterSheet(c);
+                break;
+            case OutputFormat::Text:
+                if (i > 0)
+                    piece += '\n';
+                piece += characterText(c, start, link);
+                break;
+        }
+        if (piece.size() >= kPieceBytes)
+            flush();
+    }
+    flush();
+    if (file && !file->commit())
+        failWrite(*r.output, *file);
+}
+
+int run(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayClock& clock) {
+    const Request request = readRequest(parser, clock);
+    if (request.folder) {
+        writeSheetFolder(request);
+    } else {
+        writeStream(request, out);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+const Command kGenerateCommand{
+    "generate",
+    "generate options:\n"
+    "  --race elf|half-elf|dwarf|human|gnome|halfling   (default elf)\n"
+    "  --class LIST         comma list of fighter, ranger, paladin, mage, cleric, druid,\n"
+    "                       thief, bard and at most one school (abjurer, conjurer, diviner,\n"
+    "                       enchanter, illusionist, invoker, necromancer, transmuter)\n"
+    "  --alignment LG|LN|LE|NG|N|NE|CG|CN|CE             (TN for N; default LG)\n"
+    "  --gender male|female                              (default male)\n"
+    "  --levels low|mid|high                             (1-5, 6-10, 11-15; default low)\n"
+    "  --dice 3d6|4d6|best-of-two                        (default 3d6)\n"
+    "  --lift-restrictions  allow class sets the options window would not\n"
+    "  --time HH:MM:SS.mmm  virtual start time, UTC (default now)\n"
+    "  --seed N             generator seed 0..4294967295 (default from the clock)\n"
+    "  --count N            characters one after another, 1..1000000 (default 1)\n"
+    "  --format text|json|html                           (default text)\n"
+    "  --output PATH        a file; for several html sheets a folder (default stdout)\n",
+    addOptions, run};
+
+}  // namespace tavrel::cli
