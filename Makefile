@@ -18,22 +18,32 @@ INSTALLED_TARGETS := tavrel tavrel-cli manpages
 FUZZ_TARGETS := sheet_fuzz cli_fuzz eligibility_fuzz
 FUZZ_SECONDS ?= 20
 
+# Adds to $$missing each Debian package of the list that is not installed.
+define find-missing
+for p in $(1); do
+  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"
+done
+endef
+
+# Installs the packages in $$missing when run as root; otherwise names the command and stops.
+define install-missing
+if [ -n "$$missing" ]; then
+  if [ "$$(id -u)" -eq 0 ]; then
+    echo "Installing:$$missing"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq$$missing
+  else
+    echo "Missing packages. Install them with:"
+    echo "  sudo apt-get install -y$$missing"
+    exit 1
+  fi
+fi
+endef
+
 deps:
 	@missing=""
-	for p in $(PACKAGES); do
-	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"
-	done
-	if [ -n "$$missing" ]; then
-	  if [ "$$(id -u)" -eq 0 ]; then
-	    echo "Installing:$$missing"
-	    apt-get update -qq
-	    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq$$missing
-	  else
-	    echo "Missing packages. Install them with:"
-	    echo "  sudo apt-get install -y$$missing"
-	    exit 1
-	  fi
-	fi
+	$(call find-missing,$(PACKAGES))
+	$(install-missing)
 
 # The web page needs Debian's emscripten, and its browser tests Debian's chromium with Node.js
 # and npm. A Node.js that is already there (say from another vendor's package) is used as it is:
@@ -41,22 +51,10 @@ deps:
 WEB_PACKAGES := emscripten chromium
 web-deps: deps
 	@missing=""
-	for p in $(WEB_PACKAGES); do
-	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"
-	done
+	$(call find-missing,$(WEB_PACKAGES))
 	command -v node >/dev/null || missing="$$missing nodejs"
 	command -v npm >/dev/null || missing="$$missing npm"
-	if [ -n "$$missing" ]; then
-	  if [ "$$(id -u)" -eq 0 ]; then
-	    echo "Installing:$$missing"
-	    apt-get update -qq
-	    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq$$missing
-	  else
-	    echo "Missing packages. Install them with:"
-	    echo "  sudo apt-get install -y$$missing"
-	    exit 1
-	  fi
-	fi
+	$(install-missing)
 	# The browser driver and the accessibility checker, at the versions in the lock file; the
 	# driver uses the system's chromium and downloads no browser.
 	if [ ! -f tests/web/node_modules/.package-lock.json ] || \
