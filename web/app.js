@@ -33,6 +33,13 @@ radios($('lawChaos'), 'lawChaos', lists.lawChaos, (i) => form.setLawChaos(i));
 radios($('goodEvil'), 'goodEvil', lists.goodEvil, (i) => form.setGoodEvil(i));
 radios($('dice'), 'dice', lists.diceMethods, (i) => form.setDiceMethod(i));
 radios($('schools'), 'school', lists.schools, (i) => form.selectSchool(i));
+const schoolButtons = [...$('schools').querySelectorAll('input')].map((input, i) => {
+  const reason = document.createElement('span');
+  reason.className = 'reason';
+  reason.id = 'school-' + i + '-reason';
+  input.parentElement.append(reason);
+  return { input, reason };
+});
 // The two "Neutral" buttons say which axis they are on.
 $('lawChaos').querySelectorAll('input')[1].setAttribute('aria-label', 'Neutral (law and chaos)');
 $('goodEvil').querySelectorAll('input')[1].setAttribute('aria-label', 'Neutral (good and evil)');
@@ -79,9 +86,10 @@ function showForm() {
     describe(input, reason, s.offered[i] ? '' : s.reasons[i]);
   });
   $('schools').hidden = !s.panelVisible;
-  $('schools').querySelectorAll('input').forEach((input, i) => {
+  schoolButtons.forEach(({ input, reason }, i) => {
     input.checked = s.school === i;
     input.disabled = !s.schoolOffered[i];
+    describe(input, reason, s.schoolOffered[i] ? '' : s.schoolReasons[i]);
   });
   $('lift').checked = s.lifted;
   return s;

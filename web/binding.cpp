@@ -18,7 +18,6 @@
 #include "linkwords.h"
 #include "nonweapons.h"
 #include "output.h"
-#include "reasons.h"
 #include "schedule.h"
 #include "sheet.h"
 #include "weapons.h"
@@ -50,6 +49,12 @@ val numbers(const Array& values) {
         list.call<void>("push", static_cast<int>(v));
     return list;
 }
+
+// Why the rules withdraw a class box or a school button, for the form's description of a greyed
+// control. The rules model does not record the rule step behind a withdrawal yet; until it
+// does, a withdrawn control carries no text and the form shows only that it is withdrawn.
+std::string classReason(const EligibilityModel&, ClassBox) { return {}; }
+std::string schoolReason(const EligibilityModel&, int) { return {}; }
 
 }  // namespace
 
