@@ -3,8 +3,12 @@ SHELL := /bin/bash
 .ONESHELL:
 .SHELLFLAGS := -eu -o pipefail -c
 
+# fonts-liberation2 is the declared face: the windows prefer it and the tests run with it.
 PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format \
-            clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream rapidjson-dev
+            clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream rapidjson-dev \
+            fonts-liberation2 lintian
+# apt-get waits this many seconds for the package lock (a desktop may be updating itself).
+APT_GET := apt-get -o DPkg::Lock::Timeout=300
 JOBS ?= $(shell nproc)
 
 .PHONY: run test deps web-deps web configure build build-asan fuzz soak install package package-check \
@@ -30,8 +34,8 @@ define install-missing
 if [ -n "$$missing" ]; then
   if [ "$$(id -u)" -eq 0 ]; then
     echo "Installing:$$missing"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq$$missing
+    $(APT_GET) update -qq
+    DEBIAN_FRONTEND=noninteractive $(APT_GET) install -y -qq$$missing
   else
     echo "Missing packages. Install them with:"
     echo "  sudo apt-get install -y$$missing"

@@ -11,7 +11,7 @@ void addOptions(QCommandLineParser& parser) {
 int run(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayClock&) {
     CharacterOptions o;
     readRaceAndAlignment(parser, o);
-    out << allowedList(o);
+    writeOut(out, allowedList(o));
     return 0;
 }
 

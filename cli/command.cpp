@@ -1,9 +1,33 @@
 #include "command.h"
 
+#include <cerrno>
+
+#include "checkedfile.h"
 #include "cliargs.h"
 #include "exploration.h"
 
 namespace tavrel::cli {
+
+namespace {
+
+[[noreturn]] void failOut(int errorNumber) {
+    throw WriteFailure{"standard output: " +
+                       saveErrorText(false, QString(), errorNumber).toStdString()};
+}
+
+}  // namespace
+
+void writeOut(std::ostream& out, std::string_view bytes) {
+    errno = 0;
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        failOut(errno);
+}
+
+void flushOut(std::ostream& out) {
+    errno = 0;
+    if (!out.flush())
+        failOut(errno);
+}
 
 QCommandLineOption valueOption(const char* name) {
     return QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));

@@ -12,10 +12,23 @@
 
 namespace tavrel::cli {
 
-// A bad argument or an unwritable output: run() reports the message as one line and exits 2.
+// A bad argument: run() reports the message as one line and exits 2 (kExitUsage).
 struct Failure {
     std::string message;
 };
+
+// Output that could not be written: run() reports the message as one line and exits 3
+// (kExitOutput).
+struct WriteFailure {
+    std::string message;
+};
+
+// Writes to standard output and checks that the bytes left: a full device or a file-size limit
+// throws a WriteFailure naming the cause instead of ending the run as a success. A closed pipe
+// never gets this far, since SIGPIPE ends the process as a reader such as `head` expects.
+void writeOut(std::ostream& out, std::string_view bytes);
+// The same check for the bytes still buffered, when the run ends.
+void flushOut(std::ostream& out);
 
 // A sub-command: its word, its part of --help, the options it takes, and what it does with them.
 // Each sub-command lives in its own file and owns its options; run() only dispatches.

@@ -1,10 +1,10 @@
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <optional>
 
+#include "checkedfile.h"
 #include "cliargs.h"
 #include "command.h"
 #include "linkwords.h"
@@ -120,26 +120,16 @@ Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
     return r;
 }
 
-[[noreturn]] void failWrite(const QString& path, const QSaveFile& file) {
-    throw Failure{"--output: cannot write '" + path.toStdString() +
-                  "': " + file.errorString().toStdString()};
-}
-
-// Writes `bytes` to `path` atomically: the file appears complete or not at all.
-void writeFile(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        failWrite(path, file);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.commit())
-        failWrite(path, file);
+[[noreturn]] void failWrite(const QString& path, const CheckedFile& file) {
+    throw WriteFailure{"--output: cannot write '" + path.toStdString() +
+                       "': " + file.errorText().toStdString()};
 }
 
 // One sheet file a character, numbered with as many digits as the count needs.
 void writeSheetFolder(const Request& r) {
     const QString folder = *r.output;
     if (!QDir().mkpath(folder)) {
-        throw Failure{"--output: cannot create the folder '" + folder.toStdString() + "'"};
+        throw WriteFailure{"--output: cannot create the folder '" + folder.toStdString() + "'"};
     }
     VirtualSchedule schedule(r.seed, r.time);
     const int width = static_cast<int>(std::to_string(r.count).size());
@@ -147,31 +137,34 @@ void writeSheetFolder(const Request& r) {
         schedule.generate(r.options);
         const QString name =
             QStringLiteral("character-%1.htm").arg(i + 1, width, 10, QLatin1Char('0'));
-        writeFile(QDir(folder).filePath(name), characterSheet(schedule.character()));
+        const QString path = QDir(folder).filePath(name);
+        CheckedFile sheet(path);
+        if (!sheet.open() || !sheet.write(characterSheet(schedule.character())) ||
+            !sheet.commit())
+            failWrite(path, sheet);
     }
 }
 
-// Every character into one stream: `out`, or the --output file, written through QSaveFile so
-// that it appears complete or not at all.
+// Every character into one stream: `out`, or the --output file, which appears complete or not
+// at all (see CheckedFile).
 void writeStream(const Request& r, std::ostream& out) {
-    std::optional<QSaveFile> file;
+    std::optional<CheckedFile> file;
     if (r.output) {
         file.emplace(*r.output);
-        if (!file->open(QIODevice::WriteOnly))
+        if (!file->open())
             failWrite(*r.output, *file);
     }
 
     // Output leaves in pieces as it is made, so that a run of any length holds one piece in
     // memory rather than all of it.
-    constexpr std::size_t kPieceBytes = 1 << 20;
+    constexpr std::size_t kPieceBytes = 64 * 1024;
     std::string piece;
     const auto flush = [&] {
         if (file) {
-            const auto size = static_cast<qint64>(piece.size());
-            if (file->write(piece.data(), size) != size)
+            if (!file->write(piece))
                 failWrite(*r.output, *file);
         } else {
-            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            writeOut(out, piece);
         }
         piece.clear();
     };

@@ -28,8 +28,9 @@ std::string characterText(const Character& c, const VirtualSchedule::Start& star
                           std::string_view link) {
     std::string strength = score(c.abilityScore[STR]);
     if (c.exceptionalStrength >= 0) {
-        strength += "/" + (c.exceptionalStrength == 0 ? std::string("00")
-                                                      : std::to_string(c.exceptionalStrength));
+        strength += '/';
+        strength += c.exceptionalStrength == 0 ? std::string("00")
+                                               : std::to_string(c.exceptionalStrength);
     }
     std::string t;
     t += "Seed: " + std::to_string(start.seed) + "   Time: " + formatTime(start.time) + "\n";

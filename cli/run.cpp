@@ -27,15 +27,19 @@ constexpr const char* kHelpIntro =
     "reproduce a character exactly.\n"
     "\n";
 
+constexpr const char* kHelpExit =
+    "Exit status: 0 on success; 2 for a bad command, option value or class set; 3 when output\n"
+    "cannot be written (standard output, an --output file or folder), with one line on\n"
+    "standard error naming the cause.\n";
+
 constexpr const Command* kCommands[] = {&kGenerateCommand, &kAllowedCommand};
 
 void printHelp(std::ostream& out) {
-    out << kUsage << '\n' << kHelpIntro;
-    const char* between = "";
+    std::string help = std::string(kUsage) + '\n' + kHelpIntro;
     for (const Command* command : kCommands) {
-        out << between << command->help;
-        between = "\n";
+        help.append(command->help).append("\n");
     }
+    writeOut(out, help + kHelpExit);
 }
 
 // Writes the message as exactly one line. Messages quote the user's words, which may hold line
@@ -75,10 +79,8 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-}  // namespace
-
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        const TimeOfDayClock& clock) {
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const TimeOfDayClock& clock) {
     if (args.empty()) {
         report(err, "no command given (try tavrel-cli --help)");
         return kExitUsage;
@@ -89,7 +91,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     if (command == "--version" || command == "-v") {
-        out << "tavrel-cli " << TAVREL_VERSION << '\n';
+        writeOut(out, std::string("tavrel-cli ") + TAVREL_VERSION + '\n');
         return kExitOk;
     }
     const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
@@ -124,6 +126,22 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     } catch (const Failure& f) {
         report(err, f.message);
         return kExitUsage;
+    }
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const TimeOfDayClock& clock) {
+    try {
+        const int status = runCommand(args, out, err, clock);
+        // The last bytes may still wait in a buffer: only a flush shows whether they left.
+        if (status == kExitOk)
+            flushOut(out);
+        return status;
+    } catch (const WriteFailure& f) {
+        report(err, f.message);
+        return kExitOutput;
     }
 }
 

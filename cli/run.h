@@ -10,13 +10,15 @@ namespace tavrel::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
+// Output that could not be written: standard output, an --output file or folder.
+inline constexpr int kExitOutput = 3;
 // Output is written as it is made, so the count is bounded only to keep a mistyped number from
 // running for hours.
 inline constexpr int kMaxCount = 1'000'000;
 
 // The whole command-line tool: `args` are the words after the program name. Output goes to
-// `out` (or the --output file), one message line to `err` on bad input. Returns the exit status:
-// 0 on success, 2 on any bad argument or unwritable output.
+// `out` (or the --output file), one message line to `err` on failure. Returns the exit status:
+// 0 on success, 2 on any bad argument, 3 when output could not be written.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         const TimeOfDayClock& clock);
 

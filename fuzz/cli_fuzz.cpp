@@ -145,7 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (status == tavrel::cli::kExitOk) {
         if (!err.str().empty())
             fail();
-    } else if (status == tavrel::cli::kExitUsage) {
+    } else if (status == tavrel::cli::kExitUsage || status == tavrel::cli::kExitOutput) {
+        // A bad argument, or an --output path that cannot be written (a missing folder).
         if (!isOneLine(err.str()))
             fail();
     } else {

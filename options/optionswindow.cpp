@@ -134,7 +134,8 @@ void TForm1::createControls() {
     alignment->setGeometry(8, 202, 156, 98);
     m_lawChaos = new RadioGroup(QString(), itemsOf(tavrel::kLawChaosCaptions), alignment);
     m_lawChaos->setObjectName(QStringLiteral("lawcaosradio"));
-    m_lawChaos->setGeometry(4, 18, 73, 74);
+    // Two pixels wider than drawn, up to its neighbour: "Chaotic" needs them in wider faces.
+    m_lawChaos->setGeometry(4, 18, 75, 74);
     // The two groups have no caption of their own; screen readers need a name for each.
     m_lawChaos->setAccessibleName(QStringLiteral("Alignment: law or chaos"));
     m_goodEvil = new RadioGroup(QString(), itemsOf(tavrel::kGoodEvilCaptions), alignment);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks it as a user would meet it: the desktop entry and the
-# AppStream metadata validate, the package declares its Qt libraries, `apt-get install
+# Builds the Debian package and checks it as a user would meet it: lintian reports no error, the
+# desktop entry and the AppStream metadata validate, the package declares its Qt libraries, `apt-get install
 # ./tavrel_*.deb` installs it, both programs start from their installed place (the windows
 # offscreen), and `apt-get remove` takes it away again. Installing needs root; without it the
 # checks of the package's contents still run. Expects a configured build folder (build/).
@@ -28,6 +28,10 @@ step "validating the desktop entry and the AppStream metadata"
 desktop-file-validate "packaging/$app_id.desktop"
 appstreamcli validate --no-net --explain "$build/packaging/$app_id.metainfo.xml"
 
+step "checking the package with lintian"
+# Errors fail the check; warnings and notes are shown for the packager to weigh.
+lintian --fail-on error --display-info "$deb"
+
 step "checking that the manual page covers every option of tavrel-cli --help"
 man_text=$(sed 's/\\-/-/g' packaging/tavrel-cli.1.in)
 for option in $("$build/tavrel-cli" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
@@ -37,10 +41,12 @@ done
 step "checking the package's fields and files"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6core6 libqt6gui6 libqt6widgets6; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2; do
   grep -q "$lib" <<<"$depends" || fail "Depends does not name $lib"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
+[ "$(sed -n '1s/^tavrel (\([^)]*\)).*/\1/p' packaging/changelog)" = "$version" ] ||
+  fail "packaging/changelog does not begin with version $version"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 expected=(
   ./usr/bin/tavrel
@@ -50,6 +56,8 @@ expected=(
   "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
   ./usr/share/man/man1/tavrel.1.gz
   ./usr/share/man/man1/tavrel-cli.1.gz
+  ./usr/share/doc/tavrel/copyright
+  ./usr/share/doc/tavrel/changelog.gz
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -66,6 +74,8 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "package check: passed"
   exit 0
 fi
+# apt-get waits for the package lock rather than failing while a desktop updates itself.
+apt_get() { DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"; }
 # A package that an earlier, interrupted check installed is marked by this stamp and may go; a
 # package the machine's owner installed is left alone, and then the install is not tried.
 stamp=/var/tmp/tavrel-package-check.installed
@@ -76,20 +86,20 @@ if installed; then
     echo "package check: passed"
     exit 0
   fi
-  DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tavrel >/dev/null
+  apt_get remove -y -qq tavrel >/dev/null
 fi
 
 step "installing with apt-get"
 remove() {
   step "removing the package"
-  DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tavrel >/dev/null
+  apt_get remove -y -qq tavrel >/dev/null
   rm -f "$stamp"
   ! installed || fail "apt-get remove left tavrel installed"
   [ ! -e /usr/bin/tavrel ] || fail "apt-get remove left /usr/bin/tavrel behind"
 }
 trap remove EXIT
 touch "$stamp"
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
+apt_get install -y -qq "./$deb" >/dev/null
 
 step "starting the installed programs"
 [ "$(command -v tavrel-cli)" = /usr/bin/tavrel-cli ] || fail "tavrel-cli is not on the PATH"

@@ -12,11 +12,11 @@
 #include <QSignalBlocker>
 #include <array>
 
+#include "checkedfile.h"
 #include "fontscale.h"
 #include "intervaltimer.h"
 #include "nonweapons.h"
 #include "sheet.h"
-#include "sheetfile.h"
 #include "weapons.h"
 
 namespace tavrel {
@@ -248,7 +248,7 @@ void TForm2::SavebtnClick() {
     }
     // The page is formed only now, after the dialog has closed, from the record as it stands.
     const std::string page = characterSheet(m_generator.character());
-    const std::optional<QString> error = writeSheetFile(*path, QByteArray::fromStdString(page));
+    const std::optional<QString> error = writeCheckedFile(*path, page);
     if (error) {
         m_reporter->reportError(this, *error);
     }

@@ -57,8 +57,11 @@ void scaleLayout(QLayout* layout, qreal factor) {
 
 QFont designFont(qreal scale) {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+    // The face the package depends on comes first, so that the windows look the same on every
+    // desktop that has it; the others are its metric-compatible alternatives and the faces the
+    // layout was drawn with.
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
                       QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);

@@ -8,10 +8,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "filesizelimit.h"
 #include "run.h"
 #include "schedule.h"
 #include "sheet.h"
@@ -241,8 +243,6 @@ TEST(Cli, AllowedListsTheReachableSets) {
 }
 
 TEST(Cli, BadInputGetsOneLineAndStatusTwo) {
-    QTemporaryDir dir;
-    const std::string missingFolder = dir.filePath("no/such/folder/x.htm").toStdString();
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"frobnicate"},
@@ -263,7 +263,6 @@ TEST(Cli, BadInputGetsOneLineAndStatusTwo) {
         {"generate", "--class", "fighter", "--frobnicate"},
         {"generate", "--class", "fighter", "stray"},
         {"generate", "--class"},
-        {"generate", "--class", "fighter", "--format", "html", "--output", missingFolder},
         {"allowed", "--race", "orc"},
     };
     for (const auto& args : cases) {
@@ -276,9 +275,56 @@ TEST(Cli, BadInputGetsOneLineAndStatusTwo) {
         EXPECT_EQ(lines(r.err).size(), 1u) << joined << "-> " << r.err;
         EXPECT_EQ(r.err.rfind("tavrel-cli: ", 0), 0u) << joined;
     }
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(missingFolder)));
     EXPECT_NE(cli({"generate", "--class", "fighter", "--seed", "x"}).err.find("--seed"),
               std::string::npos);
+}
+
+// Output that cannot be written is a failure with its own status and the system's words for the
+// cause, and an old --output file survives it byte for byte.
+TEST(Cli, UnwritableOutputGetsTheCauseAndStatusThree) {
+    const std::vector<std::string> run = {"generate", "--class", "fighter", "--seed", "3",
+                                          "--count", "40", "--format", "json"};
+    QTemporaryDir dir;
+    const QString old = dir.filePath("old.json");
+    const std::string oldBytes = "{\"kept\":true}\n";
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(oldBytes.data(), static_cast<qint64>(oldBytes.size()));
+    }
+    const std::string stdoutPath = dir.filePath("stdout").toStdString();
+    Result toFile;
+    Result toStdout;
+    {
+        std::ofstream out(stdoutPath);
+        std::ostringstream err;
+        const test::FileSizeLimit limit(4096);
+        std::vector<std::string> withOutput = run;
+        withOutput.insert(withOutput.end(), {"--output", old.toStdString()});
+        toFile = cli(withOutput);
+        const SettableClock clock(0);
+        toStdout = {tavrel::cli::run(run, out, err, clock), std::string(), err.str()};
+    }
+    EXPECT_EQ(toFile.status, 3);
+    EXPECT_EQ(toFile.err, "tavrel-cli: --output: cannot write '" + old.toStdString() +
+                              "': File too large\n");
+    EXPECT_EQ(readFile(old), oldBytes);
+    EXPECT_EQ(toStdout.status, 3);
+    EXPECT_EQ(toStdout.err, "tavrel-cli: standard output: File too large\n");
+
+    const Result missing =
+        cli({"generate", "--class", "fighter", "--output", dir.filePath("no/x.txt").toStdString()});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
+
+    // Only the final flush of the real standard output meets the full device.
+    QProcess full;
+    full.setStandardOutputFile(QStringLiteral("/dev/full"));
+    full.start(TAVREL_CLI_BINARY, {"generate", "--class", "fighter"});
+    ASSERT_TRUE(full.waitForFinished(30000));
+    EXPECT_EQ(full.exitCode(), 3);
+    EXPECT_EQ(full.readAllStandardError().toStdString(),
+              "tavrel-cli: standard output: No space left on device\n");
 }
 
 TEST(Cli, QuotedWordsCannotBreakTheMessageLine) {

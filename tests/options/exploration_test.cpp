@@ -37,7 +37,9 @@ std::string describe(const AllowedChoice& c) {
         }
     }
     if (c.school) {
-        out += "(" + std::string(kSchoolCaptions[*c.school]) + ")";
+        out += '(';
+        out += kSchoolCaptions[*c.school];
+        out += ')';
     }
     return out;
 }

@@ -6,13 +6,11 @@
 namespace tavrel::test {
 
 QObject* makeIntervalTimerSuite();
-QObject* makeSheetFileSuite();
 QObject* makeResultsWindowSuite();
 QObject* makeResultsEditsSuite();
 
 inline std::vector<QObject*> makeQtSuites() {
-    return {makeIntervalTimerSuite(), makeSheetFileSuite(), makeResultsWindowSuite(),
-            makeResultsEditsSuite()};
+    return {makeIntervalTimerSuite(), makeResultsWindowSuite(), makeResultsEditsSuite()};
 }
 
 }  // namespace tavrel::test

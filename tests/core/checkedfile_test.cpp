@@ -1,3 +1,5 @@
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -7,8 +9,7 @@
 #include <cstring>
 
 #include "filesizelimit.h"
-#include "qtsuites.h"
-#include "sheetfile.h"
+#include "checkedfile.h"
 
 namespace tavrel::test {
 
@@ -36,14 +37,14 @@ QByteArray page() {
 
 }  // namespace
 
-class SheetFileTest : public QObject {
+class CheckedFileTest : public QObject {
     Q_OBJECT
 private slots:
     void writesExactBytesAndReplacesAnOldSheet() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("hero.htm"));
         writeFile(path, "an older, longer sheet that must not survive in part");
-        QCOMPARE(writeSheetFile(path, page()), std::nullopt);
+        QCOMPARE(writeCheckedFile(path, page().toStdString()), std::nullopt);
         QCOMPARE(readAll(path), page());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"hero.htm"});
     }
@@ -51,7 +52,7 @@ private slots:
     void missingFolderNamesTheErrorAndCreatesNothing() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("missing/hero.htm"));
-        const std::optional<QString> error = writeSheetFile(path, page());
+        const std::optional<QString> error = writeCheckedFile(path, page().toStdString());
         QVERIFY(error.has_value());
         QVERIFY(!error->isEmpty());
         QVERIFY2(*error != QLatin1String("File access denied"), qPrintable(*error));
@@ -66,7 +67,7 @@ private slots:
         std::optional<QString> error;
         {
             const FileSizeLimit limit(1000);
-            error = writeSheetFile(path, page());
+            error = writeCheckedFile(path, page().toStdString());
         }
         QVERIFY(error.has_value());
         QCOMPARE(*error, QString::fromLocal8Bit(strerror(EFBIG)));
@@ -80,11 +81,37 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("hero.htm"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("hero.htm")));
         writeFile(path + QStringLiteral("/inside.txt"), "kept");
-        const std::optional<QString> error = writeSheetFile(path, page());
+        const std::optional<QString> error = writeCheckedFile(path, page().toStdString());
         QVERIFY(error.has_value());
         QVERIFY(!error->isEmpty());
         QCOMPARE(readAll(path + QStringLiteral("/inside.txt")), QByteArray("kept"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    }
+
+    // Renaming a finished file over a FIFO (or a device, as the superuser may) would replace it
+    // with a plain file: such a target is written directly and stays what it was.
+    void fifoIsWrittenDirectlyAndKept() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("pipe"));
+        const QByteArray local = QFile::encodeName(path);
+        QCOMPARE(mkfifo(local.constData(), 0600), 0);
+        // A reader first, so that opening the FIFO for writing does not wait for one.
+        const int reader = ::open(local.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        CheckedFile file(path);
+        QVERIFY(file.open());
+        QVERIFY(file.write("first,"));
+        QVERIFY(file.write("second"));
+        QVERIFY2(file.commit(), qPrintable(file.errorText()));
+        char bytes[64] = {};
+        QCOMPARE(::read(reader, bytes, sizeof bytes), qsizetype(12));
+        ::close(reader);
+        QCOMPARE(QByteArray(bytes), QByteArray("first,second"));
+        struct stat status {};
+        QCOMPARE(::stat(local.constData(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::System | QDir::Hidden | QDir::Files),
+                 QStringList{"pipe"});
     }
 
     void readOnlyFolderIsAccessDenied() {
@@ -96,17 +123,14 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const std::optional<QString> error =
-            writeSheetFile(folder + QStringLiteral("/hero.htm"), page());
+            writeCheckedFile(folder + QStringLiteral("/hero.htm"), page().toStdString());
         QFile::setPermissions(
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(error, std::optional<QString>(QStringLiteral("File access denied")));
     }
 };
 
-QObject* makeSheetFileSuite() {
-    return new SheetFileTest;
-}
-
 }  // namespace tavrel::test
 
-#include "sheetfile_test.moc"
+QTEST_GUILESS_MAIN(tavrel::test::CheckedFileTest)
+#include "checkedfile_test.moc"
