@@ -7,6 +7,7 @@
 #include "checkedfile.h"
 #include "cliargs.h"
 #include "command.h"
+#include "exploration.h"
 #include "linkwords.h"
 #include "output.h"
 #include "run.h"
@@ -59,10 +60,14 @@ void requireAllowed(const CharacterOptions& o) {
     }
     std::string allowed = allowedList(o);
     std::replace(allowed.begin(), allowed.end(), '\n', ' ');
-    throw Failure{"--class: " + classWords(classChoiceOf(o)) + " is not allowed for a " +
+    // The first rule in the way, in the words the options window shows on the greyed box.
+    const AllowedChoice choice = classChoiceOf(o);
+    const std::string why =
+        refusalReason(o.race, o.lawChaos, o.goodEvil, choice.classes, choice.school).text();
+    throw Failure{"--class: " + classWords(choice) + " is not allowed for a " +
                   std::string(kRaceWords[o.race]) + " of alignment " +
-                  alignmentWord(o.lawChaos, o.goodEvil) +
-                  " (use --lift-restrictions, or see 'tavrel-cli allowed'); allowed: " +
+                  alignmentWord(o.lawChaos, o.goodEvil) + (why.empty() ? "" : ": " + why) +
+                  " (use --lift-restrictions, or see 'tavrel-cli allowed --explain'); allowed: " +
                   (allowed.empty() ? std::string("none") : allowed)};
 }
 

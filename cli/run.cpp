@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: tavrel-cli generate --class LIST [options]\n"
-    "       tavrel-cli allowed [--race R] [--alignment A]\n"
+    "       tavrel-cli allowed [--race R] [--alignment A] [--explain]\n"
     "       tavrel-cli --help | --version\n";
 
 constexpr const char* kHelpIntro =

@@ -4,11 +4,11 @@
 //
 // After every action: a refused action or a repeated choice changed nothing; the school panel
 // is visible exactly while Specialist is ticked; a selected school belongs to a ticked
-// Specialist and is on offer; the restrictions flag mirrors the lift box; and, as long as the
-// rules have been in force since the window was last shown, the ticked classes (and school)
-// are one of the sets that the rules allow for the current race and alignment. Showing the
-// window again gives the same state as a fresh window with the same selections, whatever came
-// before. Runaway nesting of the reactions would overflow the stack, which ASan reports.
+// Specialist and is on offer; the restrictions flag mirrors the lift box; a box or school button
+// carries a reason exactly while it is withdrawn; and, as long as the rules have been in force
+// since the window was last shown, the ticked classes (and school) are one of the sets that the
+// rules allow for the current race and alignment. Showing the window again gives the same state
+// as a fresh window with the same selections, whatever came before. Runaway nesting of the reactions would overflow the stack, which ASan reports.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -160,6 +160,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (m.school()) {
             check(m.ticked(ClassBox::Specialist) && m.schoolOffered(*m.school()));
         }
+        for (int b = 0; b < tavrel::kClassBoxCount; ++b) {
+            const auto box = static_cast<ClassBox>(b);
+            check(m.reason(box).withdrawn() == !m.offered(box));
+        }
+        for (int s = 0; s < tavrel::kSchoolCount; ++s)
+            check(m.schoolReason(s).withdrawn() == !m.schoolOffered(s));
         if (!liftedSinceShown)
             check(withinRules(m));
     }

@@ -42,21 +42,21 @@ void EligibilityModel::checkresElf() {
             offer(Thief);
         }
         offer(Mage);
-        withdraw(Ranger);
-        withdraw(Cleric);
-        withdraw(Specialist);
+        withdraw(Ranger, excludedBy(Fighter));
+        withdraw(Cleric, excludedBy(Fighter));
+        withdraw(Specialist, excludedBy(Fighter));
     } else if (ticked(Mage)) {
         for (ClassBox b : {Thief, Ranger, Cleric, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Mage));
     } else if (ticked(Thief)) {
         for (ClassBox b : {Mage, Ranger, Cleric, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Thief));
     } else if (ticked(Ranger)) {
         for (ClassBox b : {Fighter, Thief, Mage, Cleric, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Ranger));
     } else if (ticked(Cleric)) {
         for (ClassBox b : {Fighter, Thief, Mage, Ranger, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Cleric));
     } else if (ticked(Specialist)) {
         // a specialist elf stays single-classed through specres
     } else {
@@ -69,31 +69,31 @@ void EligibilityModel::checkresElf() {
 void EligibilityModel::checkresHalfElf() {
     if (ticked(Bard)) {
         for (ClassBox b : {Ranger, Druid, Cleric, Mage, Thief, Fighter, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Bard));
     }
     if (ticked(Fighter)) {
         for (ClassBox b : {Ranger, Bard, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Fighter));
     }
     if (ticked(Ranger)) {
         for (ClassBox b : {Mage, Thief, Fighter, Bard, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Ranger));
     }
     if (ticked(Cleric)) {
         for (ClassBox b : {Bard, Druid, Thief, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Cleric));
     }
     if (ticked(Druid)) {
         for (ClassBox b : {Bard, Cleric, Thief, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Druid));
     }
     if (ticked(Thief)) {
         for (ClassBox b : {Ranger, Bard, Druid, Cleric, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Thief));
     }
     if (ticked(Mage)) {
         for (ClassBox b : {Ranger, Bard, Specialist})
-            withdraw(b);
+            withdraw(b, excludedBy(Mage));
     }
 
     auto noneTicked = [this](std::initializer_list<ClassBox> boxes) {
@@ -133,9 +133,9 @@ void EligibilityModel::checkresDwarf() {
         }
         offer(Cleric);
     } else if (ticked(Cleric)) {
-        withdraw(Thief);
+        withdraw(Thief, excludedBy(Cleric));
     } else if (ticked(Thief)) {
-        withdraw(Cleric);
+        withdraw(Cleric, excludedBy(Thief));
     } else {
         reset();
     }
@@ -147,7 +147,7 @@ void EligibilityModel::checkresHuman() {
         if (ticked(chosen)) {
             for (int i = 0; i < kClassBoxCount; ++i) {
                 if (i != index(chosen)) {
-                    m_offered[i] = false;
+                    withdraw(static_cast<ClassBox>(i), because(WithdrawalRule::OneClass));
                 }
             }
             return;
@@ -165,24 +165,25 @@ void EligibilityModel::checkresGnome() {
     const bool c = ticked(Cleric);
     const bool t = ticked(Thief);
     const bool s = ticked(Specialist);
+    const Reason twoClasses = because(WithdrawalRule::TwoClasses);
     if (f && t) {
-        withdraw(Cleric);
-        withdraw(Specialist);
+        withdraw(Cleric, twoClasses);
+        withdraw(Specialist, twoClasses);
     } else if (f && c) {
-        withdraw(Thief);
-        withdraw(Specialist);
+        withdraw(Thief, twoClasses);
+        withdraw(Specialist, twoClasses);
     } else if (f && s) {
-        withdraw(Cleric);
-        withdraw(Thief);
+        withdraw(Cleric, twoClasses);
+        withdraw(Thief, twoClasses);
     } else if (c && s) {
-        withdraw(Thief);
-        withdraw(Fighter);
+        withdraw(Thief, twoClasses);
+        withdraw(Fighter, twoClasses);
     } else if (c && t) {
-        withdraw(Fighter);
-        withdraw(Specialist);
+        withdraw(Fighter, twoClasses);
+        withdraw(Specialist, twoClasses);
     } else if (t && s) {
-        withdraw(Fighter);
-        withdraw(Cleric);
+        withdraw(Fighter, twoClasses);
+        withdraw(Cleric, twoClasses);
     } else if (f || t || c || s) {
         if (!f)
             offer(Fighter);
@@ -203,12 +204,12 @@ void EligibilityModel::checkresHalfling() {
         if (!lawfulGood()) {
             offer(Thief);
         }
-        withdraw(Cleric);
+        withdraw(Cleric, excludedBy(Fighter));
     } else if (ticked(Thief)) {
-        withdraw(Cleric);
+        withdraw(Cleric, excludedBy(Thief));
     } else if (ticked(Cleric)) {
-        withdraw(Thief);
-        withdraw(Fighter);
+        withdraw(Thief, excludedBy(Cleric));
+        withdraw(Fighter, excludedBy(Cleric));
     } else {
         reset();
     }

@@ -137,14 +137,16 @@ void EligibilityModel::CheckBox2Click() {
 // ---- procedures ----
 
 void EligibilityModel::raceinit() {
+    // Everything is withdrawn for the race first; what the race offers comes back below, so the
+    // boxes left withdrawn carry the race as their reason.
     for (ClassBox b : kResetOrder) {
         setTicked(b, false);
-        withdraw(b);
+        withdraw(b, because(WithdrawalRule::Race));
     }
-    withdraw(Specialist);
+    withdraw(Specialist, because(WithdrawalRule::Race));
     setTicked(Specialist, false);
     for (int s = 0; s < kSchoolCount; ++s) {
-        m_schoolOffered[s] = false;
+        withdrawSchool(s);
         if (m_school == s) {
             m_school.reset();
         }
@@ -152,32 +154,24 @@ void EligibilityModel::raceinit() {
     const RaceOffer& raceOffer = kRaceOffers[m_race];
     for (int i = 0; i < kClassBoxCount; ++i) {
         if (raceOffer.classes & (1u << i)) {
-            m_offered[i] = true;
+            offer(static_cast<ClassBox>(i));
         }
     }
     for (int s = 0; s < kSchoolCount; ++s) {
         if (raceOffer.schools & schoolBit(s)) {
             m_schoolOffered[s] = true;
+            m_schoolReasons[s] = {};
         }
     }
 }
 
 void EligibilityModel::alignmenttoclass() {
-    const bool halfElfOrHuman = m_race == HalfElf || m_race == Human;
-    if (!lawfulGood() && m_race == Human) {
-        withdraw(Paladin);
-    }
-    if (m_goodEvil != 0 && (m_race == Elf || halfElfOrHuman)) {
-        withdraw(Ranger);
-    }
-    if (lawfulGood()) {
-        withdraw(Thief);
-    }
-    if (!trueNeutral() && halfElfOrHuman) {
-        withdraw(Druid);
-    }
-    if (m_lawChaos != 1 && m_goodEvil != 1 && halfElfOrHuman) {
-        withdraw(Bard);
+    const std::uint16_t alignment = alignmentBit(m_lawChaos, m_goodEvil);
+    for (std::size_t i = 0; i < kAlignmentRules.size(); ++i) {
+        const AlignmentRule& rule = kAlignmentRules[i];
+        if ((rule.races & (1u << m_race)) && !(rule.allowed & alignment)) {
+            withdraw(rule.box, because(WithdrawalRule::Alignment, static_cast<int>(i)));
+        }
     }
 }
 
@@ -185,7 +179,7 @@ void EligibilityModel::specres() {
     if (m_restrictionsActive == 1 && ticked(Specialist) && m_race != Gnome) {
         for (ClassBox b : kResetOrder) {
             setTicked(b, false);
-            withdraw(b);
+            withdraw(b, because(WithdrawalRule::Specialist));
         }
     }
 }
@@ -205,6 +199,41 @@ void EligibilityModel::setTicked(ClassBox box, bool value) {
     } else {
         ThiefBoxClick();
     }
+}
+
+void EligibilityModel::offer(ClassBox box) {
+    m_offered[index(box)] = true;
+    m_reasons[index(box)] = {};
+}
+
+void EligibilityModel::withdraw(ClassBox box, Reason why) {
+    Reason& reason = m_reasons[index(box)];
+    // Race and alignment reasons stay true until the next reset (raceinit), which replaces every
+    // reason; a combination that withdraws such a box again is not why it is out of reach.
+    const auto rank = [](WithdrawalRule rule) {
+        return rule == WithdrawalRule::Race ? 2 : rule == WithdrawalRule::Alignment ? 1 : 0;
+    };
+    if (offered(box) || rank(why.rule) >= rank(reason.rule)) {
+        why.subject = static_cast<std::int8_t>(index(box));
+        reason = why;
+    }
+    m_offered[index(box)] = false;
+}
+
+void EligibilityModel::withdrawSchool(int school) {
+    m_schoolOffered[school] = false;
+    Reason why = because(WithdrawalRule::Race);
+    why.subject = static_cast<std::int8_t>(school);
+    why.school = true;
+    m_schoolReasons[school] = why;
+}
+
+Reason EligibilityModel::because(WithdrawalRule rule, int detail) const {
+    Reason why;
+    why.rule = rule;
+    why.race = static_cast<std::int8_t>(m_race);
+    why.detail = static_cast<std::int8_t>(detail);
+    return why;
 }
 
 void EligibilityModel::setLifted(bool lifted) {
@@ -322,6 +351,10 @@ ClassSet EligibilityModel::offeredSet() const {
 
 bool EligibilityModel::schoolOffered(int school) const {
     return inRange(school, kSchoolCount) && m_schoolOffered[school];
+}
+
+Reason EligibilityModel::schoolReason(int school) const {
+    return inRange(school, kSchoolCount) ? m_schoolReasons[school] : Reason{};
 }
 
 CharacterOptions EligibilityModel::options() const {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "characteroptions.h"
+#include "reasons.h"
 
 namespace tavrel {
 
@@ -40,6 +41,31 @@ inline constexpr std::array<std::string_view, kClassBoxCount> kClassBoxObjectNam
 inline constexpr std::array<ClassBox, 8> kResetOrder{
     ClassBox::Paladin, ClassBox::Ranger, ClassBox::Fighter, ClassBox::Druid,
     ClassBox::Cleric,  ClassBox::Thief,  ClassBox::Bard,    ClassBox::Mage};
+
+// An alignment rule: for a race among `races` the box is withdrawn unless the alignment is one of
+// `allowed`. The rules run in this order; `says` is how every front end explains a withdrawal.
+struct AlignmentRule {
+    ClassBox box;
+    std::uint8_t races;     // bit per race index
+    std::uint16_t allowed;  // bit per alignment, bit 3 * lawChaos + goodEvil
+    std::string_view says;
+};
+constexpr std::uint16_t alignmentBit(int lawChaos, int goodEvil) {
+    return static_cast<std::uint16_t>(1u << (3 * lawChaos + goodEvil));
+}
+inline constexpr std::uint8_t kHalfElfAndHuman = (1u << HalfElf) | (1u << Human);
+inline constexpr std::array<AlignmentRule, 5> kAlignmentRules{{
+    {ClassBox::Paladin, 1u << Human, alignmentBit(0, 0), "Paladins must be lawful good"},
+    {ClassBox::Ranger, (1u << Elf) | kHalfElfAndHuman,
+     alignmentBit(0, 0) | alignmentBit(1, 0) | alignmentBit(2, 0), "Rangers must be good"},
+    {ClassBox::Thief, (1u << kRaceCount) - 1u, static_cast<std::uint16_t>(0x1ff & ~1u),
+     "Thieves cannot be lawful good"},
+    {ClassBox::Druid, kHalfElfAndHuman, alignmentBit(1, 1), "Druids must be true neutral"},
+    {ClassBox::Bard, kHalfElfAndHuman,
+     alignmentBit(0, 1) | alignmentBit(1, 0) | alignmentBit(1, 1) | alignmentBit(1, 2) |
+         alignmentBit(2, 1),
+     "Bards must be neutral on at least one axis"},
+}};
 
 // The class flags of `options` as a set, and back.
 ClassSet classSetOf(const CharacterOptions& options);
@@ -96,6 +122,11 @@ public:
     ClassSet tickedSet() const;
     ClassSet offeredSet() const;
     bool schoolOffered(int school) const;
+    // Why a box or school button is withdrawn: the rule that last took it away, kept until it is
+    // offered again. A race or alignment reason holds until the next reset, so a combination
+    // rule withdrawing the same box again does not replace it. Empty while offered.
+    Reason reason(ClassBox box) const { return m_reasons[index(box)]; }
+    Reason schoolReason(int school) const;
     std::optional<int> school() const { return m_school; }
     bool panelVisible() const { return m_panelVisible; }
     // 1 while the rules are enforced, 0 while they are lifted.
@@ -120,8 +151,14 @@ private:
 
     // Changes made by the procedures; a tick change runs the box's reaction when it is real.
     void setTicked(ClassBox box, bool ticked);
-    void offer(ClassBox box) { m_offered[index(box)] = true; }
-    void withdraw(ClassBox box) { m_offered[index(box)] = false; }
+    void offer(ClassBox box);
+    void withdraw(ClassBox box, Reason why);
+    void withdrawSchool(int school);
+    // A reason of `rule` for the current race; withdraw() names the box.
+    Reason because(WithdrawalRule rule, int detail = -1) const;
+    Reason excludedBy(ClassBox ticked) const {
+        return because(WithdrawalRule::Combination, index(ticked));
+    }
     void setLifted(bool lifted);
     void reset();
 
@@ -145,6 +182,8 @@ private:
     std::array<bool, kClassBoxCount> m_ticked{};
     std::array<bool, kClassBoxCount> m_offered{};
     std::array<bool, kSchoolCount> m_schoolOffered{};
+    std::array<Reason, kClassBoxCount> m_reasons{};
+    std::array<Reason, kSchoolCount> m_schoolReasons{};
     std::optional<int> m_school;
     bool m_panelVisible = false;
     bool m_lifted = false;

@@ -1,6 +1,7 @@
 #include "exploration.h"
 
 #include <algorithm>
+#include <bit>
 #include <deque>
 #include <unordered_map>
 #include <unordered_set>
@@ -43,6 +44,16 @@ bool perform(EligibilityModel& model, const UserAction& action) {
 
 namespace {
 
+// The window as shown for this race and alignment, or nullopt for an index out of range.
+std::optional<EligibilityModel> shownWindow(int race, int lawChaos, int goodEvil) {
+    EligibilityModel model;
+    if (!model.setRace(race) || !model.setLawChaos(lawChaos) || !model.setGoodEvil(goodEvil)) {
+        return std::nullopt;
+    }
+    model.FormShow();
+    return model;
+}
+
 bool matches(const EligibilityModel& m, ClassSet classes, std::optional<int> school) {
     if (m.tickedSet() != classes) {
         return false;
@@ -57,11 +68,11 @@ AllowedChoice classChoiceOf(const CharacterOptions& o) {
 }
 
 std::vector<AllowedChoice> allowedClassSets(int race, int lawChaos, int goodEvil) {
-    EligibilityModel start;
-    if (!start.setRace(race) || !start.setLawChaos(lawChaos) || !start.setGoodEvil(goodEvil)) {
+    const auto shown = shownWindow(race, lawChaos, goodEvil);
+    if (!shown) {
         return {};
     }
-    start.FormShow();
+    const EligibilityModel& start = *shown;
 
     // Breadth-first over whole window states; the state space is small (a few hundred states).
     std::unordered_set<std::uint64_t> seen{start.stateKey()};
@@ -143,6 +154,95 @@ bool applyOptions(EligibilityModel& model, const CharacterOptions& wanted) {
         perform(model, action);
     }
     return true;
+}
+
+namespace {
+
+int tickedCount(const EligibilityModel& m, ClassSet classes) {
+    return std::popcount(static_cast<unsigned>(m.tickedSet() & classes));
+}
+
+}  // namespace
+
+std::vector<Reason> unreachableReasons(int race, int lawChaos, int goodEvil) {
+    const auto shown = shownWindow(race, lawChaos, goodEvil);
+    std::vector<Reason> reasons;
+    if (!shown) {
+        return reasons;
+    }
+    for (int i = 0; i < kClassBoxCount; ++i) {
+        if (const Reason why = shown->reason(static_cast<ClassBox>(i)); why.withdrawn()) {
+            reasons.push_back(why);
+        }
+    }
+    for (int s = 0; s < kSchoolCount; ++s) {
+        if (const Reason why = shown->schoolReason(s); why.withdrawn()) {
+            reasons.push_back(why);
+        }
+    }
+    return reasons;
+}
+
+Reason refusalReason(int race, int lawChaos, int goodEvil, ClassSet classes,
+                     std::optional<int> school) {
+    const auto shown = shownWindow(race, lawChaos, goodEvil);
+    if (!shown) {
+        return {};
+    }
+    const bool specialist = (classes & bitOf(ClassBox::Specialist)) != 0;
+    // The race step: boxes in the order raceinit takes them, then the school.
+    for (ClassBox box : kResetOrder) {
+        if ((classes & bitOf(box)) && shown->reason(box).rule == WithdrawalRule::Race) {
+            return shown->reason(box);
+        }
+    }
+    if (specialist && shown->reason(ClassBox::Specialist).rule == WithdrawalRule::Race) {
+        return shown->reason(ClassBox::Specialist);
+    }
+    if (specialist && school && shown->schoolReason(*school).withdrawn()) {
+        return shown->schoolReason(*school);
+    }
+    // The alignment step, in the order of its rules.
+    for (const AlignmentRule& rule : kAlignmentRules) {
+        if ((classes & bitOf(rule.box)) && shown->reason(rule.box).withdrawn()) {
+            return shown->reason(rule.box);
+        }
+    }
+    // The combination and specialist steps: tick the wanted classes in every order; where the
+    // most of them are ticked, a wanted box that is withdrawn says which rule stopped it.
+    std::unordered_set<std::uint64_t> seen{shown->stateKey()};
+    std::deque<EligibilityModel> queue{*shown};
+    std::optional<EligibilityModel> best;
+    while (!queue.empty()) {
+        const EligibilityModel state = queue.front();
+        queue.pop_front();
+        if (matches(state, classes, school) && state.generateAccepted()) {
+            return {};
+        }
+        const ClassSet missing = static_cast<ClassSet>(classes & ~state.tickedSet());
+        const bool blocked = (missing & ~state.offeredSet()) != 0;
+        if (blocked && (!best || tickedCount(state, classes) > tickedCount(*best, classes))) {
+            best = state;
+        }
+        for (const UserAction& action : availableActions(state)) {
+            const bool wanted =
+                (action.kind == UserAction::Kind::Tick && (classes & (1u << action.index))) ||
+                (action.kind == UserAction::Kind::SelectSchool && action.index == school);
+            EligibilityModel next = state;
+            if (wanted && perform(next, action) && seen.insert(next.stateKey()).second) {
+                queue.push_back(next);
+            }
+        }
+    }
+    if (best) {
+        for (int i = 0; i < kClassBoxCount; ++i) {
+            const auto box = static_cast<ClassBox>(i);
+            if ((classes & bitOf(box)) && !best->ticked(box) && !best->offered(box)) {
+                return best->reason(box);
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace tavrel

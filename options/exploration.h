@@ -60,4 +60,17 @@ std::optional<std::vector<UserAction>> findActions(const EligibilityModel& from,
 // or the rules do not allow the classes.
 bool applyOptions(EligibilityModel& model, const CharacterOptions& wanted);
 
+// Why each class box and school button is out of reach for this race and alignment with the rules
+// in force: the reasons of the window as it is first shown, boxes in class-flag order, then
+// schools. Exactly the classes and schools that no allowed set holds are withdrawn there.
+std::vector<Reason> unreachableReasons(int race, int lawChaos, int goodEvil);
+
+// The first rule, in the order the rule steps run, that keeps a user from reaching `classes`
+// (with `school` for a specialist) for this race and alignment: the race, then the alignment
+// rules, then the combination and specialist rules met when ticking the classes in every order
+// (the reason on a box still missing where the most of them got ticked). No reason when the
+// set is allowed.
+Reason refusalReason(int race, int lawChaos, int goodEvil, ClassSet classes,
+                     std::optional<int> school);
+
 }  // namespace tavrel

@@ -142,6 +142,9 @@ void TForm1::createControls() {
     m_goodEvil->setObjectName(QStringLiteral("goodevilradio"));
     m_goodEvil->setGeometry(79, 18, 73, 74);
     m_goodEvil->setAccessibleName(QStringLiteral("Alignment: good or evil"));
+    // Both groups have a "Neutral" button; heard alone, each must still say which axis it is on.
+    m_lawChaos->button(1)->setAccessibleName(QStringLiteral("Neutral, between law and chaos"));
+    m_goodEvil->button(1)->setAccessibleName(QStringLiteral("Neutral, between good and evil"));
 
     m_diceMethod =
         new RadioGroup(QStringLiteral("Dice method"), itemsOf(tavrel::kDiceMethodCaptions), this);
@@ -257,7 +260,26 @@ void TForm1::mirrorModel() {
     }
     m_panel->setVisible(m_model.panelVisible());
     m_lift->setChecked(m_model.restrictionsLifted());
+    mirrorReasons();
     m_mirroring = false;
+}
+
+void TForm1::mirrorReasons() {
+    // Qt shows the hint of a disabled widget too, so hovering a greyed box explains it; an
+    // offered box carries no text at all, for the mouse or for a screen reader.
+    const auto say = [](QWidget* control, const tavrel::Reason& why) {
+        const QString text = QString::fromStdString(why.text());
+        if (control->toolTip() != text) {
+            control->setToolTip(text);
+            control->setAccessibleDescription(text);
+        }
+    };
+    for (int i = 0; i < kClassBoxCount; ++i) {
+        say(m_classBoxes[static_cast<std::size_t>(i)], m_model.reason(static_cast<ClassBox>(i)));
+    }
+    for (int s = 0; s < kSchoolCount; ++s) {
+        say(m_schools[static_cast<std::size_t>(s)], m_model.schoolReason(s));
+    }
 }
 
 tavrel::CharacterOptions TForm1::captureOptions() const {

@@ -67,6 +67,8 @@ private:
     // Runs a user action on the model and shows the outcome.
     void forward(const std::function<void()>& action);
     void mirrorModel();
+    // A withdrawn class box or school button tells why, as its hint and to screen readers.
+    void mirrorReasons();
 
     tavrel::EligibilityModel m_model;
     bool m_mirroring = false;

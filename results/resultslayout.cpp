@@ -363,6 +363,10 @@ void buildWeapons(ResultsControls& c, QWidget* window) {
         box->setCurrentIndex(-1);
         box->setVisible(!editable);
         box->setAccessibleName(QStringLiteral("Weapon to add"));
+        // A screen reader lands in the typing field of an editable box and reads its own name.
+        if (QLineEdit* field = box->lineEdit()) {
+            field->setAccessibleName(box->accessibleName());
+        }
         c.weaponBoxes[static_cast<std::size_t>(o.list)] = box;
     }
     c.btclearweponslist = button(g, "btclearweponslist", {7, 136, 141, 25}, "Clear List",

@@ -50,11 +50,14 @@ val numbers(const Array& values) {
     return list;
 }
 
-// Why the rules withdraw a class box or a school button, for the form's description of a greyed
-// control. The rules model does not record the rule step behind a withdrawal yet; until it
-// does, a withdrawn control carries no text and the form shows only that it is withdrawn.
-std::string classReason(const EligibilityModel&, ClassBox) { return {}; }
-std::string schoolReason(const EligibilityModel&, int) { return {}; }
+// Why the rules withdraw a class box or a school button, in the words every front end uses;
+// empty while it is offered.
+std::string classReason(const EligibilityModel& model, ClassBox box) {
+    return model.reason(box).text();
+}
+std::string schoolReason(const EligibilityModel& model, int school) {
+    return model.schoolReason(school).text();
+}
 
 }  // namespace
 

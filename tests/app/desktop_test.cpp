@@ -124,7 +124,7 @@ private slots:
         createWindows(8);
         for (QWidget* window : m_windows->all()) {
             showAndActivate(window);
-            const QStringList unnamed = test::unnamedControls(window);
+            const QStringList unnamed = test::unnamedControls(window) + test::alikeControls(window);
             QVERIFY2(unnamed.isEmpty(), qPrintable(window->windowTitle() + QStringLiteral(": ") +
                                                    unnamed.join(QStringLiteral(", "))));
             window->hide();

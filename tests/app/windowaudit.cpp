@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -37,12 +38,14 @@ bool isControlRole(QAccessible::Role role) {
 
 // The widgets that belong to `window` itself: not those of a window it owns, nor the inner
 // parts of a drop-down or of a scrolling list or text box, which Qt names "qt_..." and which
-// take their name and place from the control around them.
+// take their name and place from the control around them. The text field of an editable
+// drop-down counts: a screen reader lands in it and reads its own name.
 QList<QWidget*> ownControls(QWidget* window) {
     QList<QWidget*> controls;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const bool inner = w->objectName().startsWith(QLatin1String("qt_")) ||
-                           qobject_cast<QComboBox*>(w->parentWidget()) != nullptr;
+                           (qobject_cast<QComboBox*>(w->parentWidget()) != nullptr &&
+                            qobject_cast<QLineEdit*>(w) == nullptr);
         if (w->window() == window && !inner) {
             controls << w;
         }
@@ -201,6 +204,35 @@ QStringList unnamedControls(QWidget* window) {
             found << QStringLiteral("%1 (%2)").arg(
                 describe(w), QString::fromLatin1(w->metaObject()->className()));
         }
+    }
+    return found;
+}
+
+QStringList alikeControls(QWidget* window) {
+    struct Heard {
+        QWidget* control;
+        QString words;
+    };
+    QList<Heard> heard;
+    QStringList found;
+    for (QWidget* w : ownControls(window)) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        if (iface == nullptr || !isControlRole(iface->role()) || !w->isVisibleTo(window)) {
+            continue;
+        }
+        // What a screen reader says, which does not tell capitals apart.
+        const QString words = QStringLiteral("%1 | %2 | %3")
+                                  .arg(iface->role())
+                                  .arg(iface->text(QAccessible::Name).toCaseFolded(),
+                                       iface->text(QAccessible::Description).toCaseFolded());
+        for (const Heard& other : heard) {
+            if (other.words == words) {
+                found << QStringLiteral("%1 and %2 both read '%3'")
+                             .arg(describe(other.control), describe(w),
+                                  iface->text(QAccessible::Name));
+            }
+        }
+        heard.push_back({w, words});
     }
     return found;
 }

@@ -14,6 +14,10 @@ namespace tavrel::test {
 // surrounding group or the current entry of a drop-down, which Qt would fall back to, does not.
 QStringList unnamedControls(QWidget* window);
 
+// Pairs of controls of `window`, both showing, that a screen reader announces alike: the same
+// role, name and description.
+QStringList alikeControls(QWidget* window);
+
 // What a window's layout does on purpose that the checks below would otherwise report.
 struct LayoutExceptions {
     QStringList neverShown;          // object names of controls that are never shown

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -212,6 +213,7 @@ TEST(Cli, ClassSetsTheWindowCannotReachAreRefusedUnlessLifted) {
     EXPECT_NE(refused.err.find("--class"), std::string::npos);
     EXPECT_NE(refused.err.find("dwarf"), std::string::npos);
     EXPECT_NE(refused.err.find("fighter,cleric"), std::string::npos) << "names what is allowed";
+    EXPECT_NE(refused.err.find(": Dwarves cannot be mages ("), std::string::npos) << refused.err;
 
     const Result lawfulThief = cli({"generate", "--race", "human", "--class", "thief"});
     EXPECT_EQ(lawfulThief.status, 2) << "a lawful good thief is not offered";
@@ -240,6 +242,27 @@ TEST(Cli, AllowedListsTheReachableSets) {
     const Result human = cli({"allowed", "--race", "human", "--alignment", "LG"});
     // Lawful good withdraws the thief, druid and bard; every class stands alone for a human.
     EXPECT_EQ(lines(human.out).size(), 5u + 8u) << human.out;
+}
+
+// --explain follows the allowed sets with every class and school out of reach, and why.
+TEST(Cli, AllowedExplainsWhatIsOutOfReach) {
+    const Result dwarf = cli({"allowed", "--race", "dwarf", "--alignment", "CE", "--explain"});
+    ASSERT_EQ(dwarf.status, 0) << dwarf.err;
+    const Result plain = cli({"allowed", "--race", "dwarf", "--alignment", "CE"});
+    ASSERT_EQ(dwarf.out.rfind(plain.out + "\nnot allowed for race dwarf, alignment CE:\n", 0), 0u)
+        << dwarf.out;
+    const auto explained = lines(dwarf.out.substr(dwarf.out.find(":\n") + 2));
+    // Six classes and all eight schools: a dwarf is only ever a fighter, cleric or thief.
+    EXPECT_EQ(explained.size(), 14u) << dwarf.out;
+    EXPECT_NE(std::find(explained.begin(), explained.end(), "mage: Dwarves cannot be mages"),
+              explained.end());
+    EXPECT_NE(std::find(explained.begin(), explained.end(), "illusionist: Dwarves cannot be "
+                                                            "illusionists"),
+              explained.end());
+
+    const Result human = cli({"allowed", "--race", "human", "--alignment", "N", "--explain"});
+    EXPECT_NE(human.out.find("\npaladin: Paladins must be lawful good\n"), std::string::npos)
+        << human.out;
 }
 
 TEST(Cli, BadInputGetsOneLineAndStatusTwo) {

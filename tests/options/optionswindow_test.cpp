@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QSpontaneKeyEvent>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <functional>
 
@@ -176,6 +177,31 @@ private slots:
         QVERIFY(box("DruidBox")->isChecked());
         choose("RadioGroup1", 3);
         QVERIFY(!box("DruidBox")->isChecked());
+    }
+
+    // A greyed box or school button says why, on hover and to screen readers; an offered one
+    // says nothing, and the text follows every click.
+    void greyedBoxesTellWhy() {
+        QCheckBox* thief = box("ThiefBox");
+        QVERIFY(!thief->isEnabled());
+        QCOMPARE(thief->accessibleDescription(), QStringLiteral("Thieves cannot be lawful good"));
+        QCOMPARE(child<QRadioButton>("RadioButton1")->accessibleDescription(),
+                 QStringLiteral("Elves cannot be abjurers"));
+        // Qt shows hints only in the active window.
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QTest::mouseMove(thief, thief->rect().center());
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("Thieves cannot be lawful good"));
+
+        click(box("FighterBox"));
+        QCOMPARE(box("RangerBox")->toolTip(), QStringLiteral("Elf fighters cannot add ranger"));
+        QCOMPARE(box("MageBox")->toolTip(), QString());
+        click(box("FighterBox"));
+        for (const char* name : {"FighterBox", "RangerBox", "ClericBox", "MageBox"}) {
+            QVERIFY2(box(name)->toolTip().isEmpty(), name);
+            QVERIFY2(box(name)->accessibleDescription().isEmpty(), name);
+        }
     }
 
     void generateRefusesAnIncompleteChoice() {

@@ -175,7 +175,7 @@ test('Back and Forward bring back each character as the user left it', async () 
   await page.close();
 });
 
-test('the form reaches exactly the class sets tavrel-cli allowed lists', async () => {
+test('the form reaches exactly the class sets tavrel-cli allowed lists, and greyed boxes say why', async () => {
   const page = await openPage();
   const races = ['elf', 'half-elf', 'dwarf', 'human', 'gnome', 'halfling'];
   const alignments = ['LG', 'LN', 'LE', 'NG', 'N', 'NE', 'CG', 'CN', 'CE'];
@@ -206,9 +206,16 @@ test('the form reaches exactly the class sets tavrel-cli allowed lists', async (
         const queue = [[]];
         replay([]);
         seen.add(key());
+        // A greyed box or school button says why, and only a greyed one.
+        const unexplained = [];
+        const explained = (input) => input.disabled ===
+          Boolean(document.getElementById(input.getAttribute('aria-describedby') ?? '')?.textContent);
         while (queue.length) {
           const path = queue.shift();
           replay(path);
+          for (const input of [...boxes, ...(panel.hidden ? [] : schools)]) {
+            if (!explained(input)) unexplained.push(JSON.stringify(path) + ' ' + input.id + input.value);
+          }
           const ticked = boxes.map((b) => b.checked);
           const school = schools.findIndex((s) => s.checked);
           if (ticked.some(Boolean) && (!ticked[4] || school >= 0)) {
@@ -226,7 +233,7 @@ test('the form reaches exactly the class sets tavrel-cli allowed lists', async (
             if (!seen.has(k)) { seen.add(k); queue.push([...path, move]); }
           }
         }
-        return [...found].sort();
+        return [...found].sort().concat(unexplained.slice(0, 3));
       }, [r, [0, 0, 0, 1, 1, 1, 2, 2, 2][a], [0, 1, 2, 0, 1, 2, 0, 1, 2][a]]);
       assert.deepEqual(reached, expected, `${race} ${alignment}`);
     }
