@@ -11,8 +11,8 @@ PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-d
 APT_GET := apt-get -o DPkg::Lock::Timeout=300
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build build-asan fuzz soak install package package-check format \
-        clean
+.PHONY: run test deps web-deps web configure build build-asan fuzz soak install package package-check \
+        format clean
 
 # Where `make install` puts the programs (make install PREFIX=/usr DESTDIR=/tmp/stage).
 PREFIX ?= /usr/local
@@ -22,22 +22,57 @@ INSTALLED_TARGETS := tavrel tavrel-cli manpages
 FUZZ_TARGETS := sheet_fuzz cli_fuzz eligibility_fuzz characterjson_fuzz
 FUZZ_SECONDS ?= 20
 
+# Adds to $$missing each Debian package of the list that is not installed.
+define find-missing
+for p in $(1); do
+  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"
+done
+endef
+
+# Installs the packages in $$missing when run as root; otherwise names the command and stops.
+define install-missing
+if [ -n "$$missing" ]; then
+  if [ "$$(id -u)" -eq 0 ]; then
+    echo "Installing:$$missing"
+    $(APT_GET) update -qq
+    DEBIAN_FRONTEND=noninteractive $(APT_GET) install -y -qq$$missing
+  else
+    echo "Missing packages. Install them with:"
+    echo "  sudo apt-get install -y$$missing"
+    exit 1
+  fi
+fi
+endef
+
 deps:
 	@missing=""
-	for p in $(PACKAGES); do
-	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"
-	done
-	if [ -n "$$missing" ]; then
-	  if [ "$$(id -u)" -eq 0 ]; then
-	    echo "Installing:$$missing"
-	    $(APT_GET) update -qq
-	    DEBIAN_FRONTEND=noninteractive $(APT_GET) install -y -qq$$missing
-	  else
-	    echo "Missing packages. Install them with:"
-	    echo "  sudo apt-get install -y$$missing"
-	    exit 1
-	  fi
+	$(call find-missing,$(PACKAGES))
+	$(install-missing)
+
+# The web page needs Debian's emscripten, and its browser tests Debian's chromium with Node.js
+# and npm. A Node.js that is already there (say from another vendor's package) is used as it is:
+# Debian's npm conflicts with some of those, so it is installed only where no npm command exists.
+WEB_PACKAGES := emscripten chromium
+web-deps: deps
+	@missing=""
+	$(call find-missing,$(WEB_PACKAGES))
+	command -v node >/dev/null || missing="$$missing nodejs"
+	command -v npm >/dev/null || missing="$$missing npm"
+	$(install-missing)
+	# The browser driver and the accessibility checker, at the versions in the lock file; the
+	# driver uses the system's chromium and downloads no browser.
+	if [ ! -f tests/web/node_modules/.package-lock.json ] || \
+	   [ tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]; then
+	  npm ci --prefix tests/web --no-audit --no-fund
 	fi
+
+# The static page in build-web/: serve it with any static host, or
+# python3 -m http.server -d build-web. Emscripten's optimiser finds its JavaScript parser in
+# Debian's Node.js modules folder even when another Node.js comes first on the PATH.
+web: web-deps
+	@export NODE_PATH=/usr/share/nodejs
+	cmake --preset web >/dev/null
+	cmake --build --preset web -j $(JOBS)
 
 configure: deps
 	@cmake --preset default >/dev/null
@@ -56,7 +91,7 @@ run: build
 	fi
 	exec build/tavrel
 
-test: build
+test: build web
 	@ctest --preset default -j $(JOBS)
 	$(MAKE) --no-print-directory build-asan
 	ctest --preset asan -j $(JOBS)
@@ -107,4 +142,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-asan build-fuzz
+	@rm -rf build build-asan build-fuzz build-wasm build-web

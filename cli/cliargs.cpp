@@ -85,18 +85,15 @@ std::optional<std::pair<int, int>> parseAlignment(std::string_view word) {
 }
 
 std::optional<int> parseGender(std::string_view word) {
-    constexpr std::string_view words[] = {"male", "female"};
-    return indexOf(words, word);
+    return indexOf(kGenderWords, word);
 }
 
 std::optional<int> parseLevels(std::string_view word) {
-    constexpr std::string_view words[] = {"low", "mid", "high"};
-    return indexOf(words, word);
+    return indexOf(kLevelWords, word);
 }
 
 std::optional<int> parseDice(std::string_view word) {
-    constexpr std::string_view words[] = {"3d6", "4d6", "best-of-two"};
-    return indexOf(words, word);
+    return indexOf(kDiceWords, word);
 }
 
 std::optional<std::uint32_t> parseSeed(std::string_view text) {

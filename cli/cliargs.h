@@ -41,5 +41,8 @@ std::string alignmentWord(int lawChaos, int goodEvil);
 
 inline constexpr std::string_view kRaceWords[] = {"elf",   "half-elf", "dwarf",
                                                   "human", "gnome",    "halfling"};
+inline constexpr std::string_view kGenderWords[] = {"male", "female"};
+inline constexpr std::string_view kLevelWords[] = {"low", "mid", "high"};
+inline constexpr std::string_view kDiceWords[] = {"3d6", "4d6", "best-of-two"};
 
 }  // namespace tavrel::cli

@@ -9,10 +9,17 @@
 #include "cliargs.h"
 #include "command.h"
 #include "exploration.h"
+#include "linkwords.h"
 #include "output.h"
 #include "run.h"
 #include "schedule.h"
 #include "sheet.h"
+
+// Where the web page is served, if it is: each character's link starts with it. Without one no
+// link is printed, since there is no host to point at.
+#ifndef TAVREL_LINK_BASE
+#define TAVREL_LINK_BASE ""
+#endif
 
 namespace tavrel::cli {
 
@@ -171,10 +178,11 @@ void writeStream(const Request& r, std::ostream& out) {
     for (int i = 0; i < r.count; ++i) {
         const VirtualSchedule::Start start = schedule.generate(r.options);
         const Character& c = schedule.character();
+        const std::string link = characterLink(TAVREL_LINK_BASE, r.options, start);
         switch (r.format) {
             case OutputFormat::Json: {
                 const CharacterOrigin origin{start.seed, start.time};
-                appendCharacterJson(piece, r.options, c, &origin);
+                appendCharacterJson(piece, r.options, c, &origin, link);
                 piece += '\n';
             } break;
             case OutputFormat::Html:
@@ -183,7 +191,7 @@ void writeStream(const Request& r, std::ostream& out) {
             case OutputFormat::Text:
                 if (i > 0)
                     piece += '\n';
-                piece += characterText(c, start);
+                piece += characterText(c, start, link);
                 break;
         }
         if (piece.size() >= kPieceBytes)

@@ -15,9 +15,13 @@ std::string joined(const std::vector<std::string>& entries) {
 
 }  // namespace
 
-std::string characterText(const Character& c, const VirtualSchedule::Start& start) {
+std::string characterText(const Character& c, const VirtualSchedule::Start& start,
+                          std::string_view link) {
     std::string t;
     t += "Seed: " + std::to_string(start.seed) + "   Time: " + formatTime(start.time) + "\n";
+    if (!link.empty()) {
+        t += "Link: " + std::string(link) + "\n";
+    }
     t += "Name: " + c.name + "\n";
     t += c.genderLine + "   " + c.hitPointsLine + "   " + c.raceLine + "   " + c.classLine + "   " +
          c.levelLine + "\n";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "character.h"
 #include "characteroptions.h"
@@ -8,7 +9,9 @@
 
 namespace tavrel::cli {
 
-// The character as the results window lays it out, as plain UTF-8 text lines.
-std::string characterText(const Character& character, const VirtualSchedule::Start& start);
+// The character as the results window lays it out, as plain UTF-8 text lines; the link, when one
+// is given, follows the seed and time.
+std::string characterText(const Character& character, const VirtualSchedule::Start& start,
+                          std::string_view link = {});
 
 }  // namespace tavrel::cli

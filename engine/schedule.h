@@ -33,6 +33,12 @@ public:
     // within kMaxSteps.
     Start generate(const CharacterOptions& options);
 
+    // The same generation a step at a time, for a front end that shows it at the real pace:
+    // begin() runs FormShow, each step() advances the clock by one step and runs the ticks.
+    // step() returns false, doing nothing, once the generation has finished or hit kMaxSteps.
+    Start begin(const CharacterOptions& options);
+    bool step();
+
     bool finished() const { return !m_generator.revealRunning() && !m_generator.fillRunning(); }
     int steps() const { return m_steps; }
     std::uint32_t time() const { return m_clock.millisecondsSinceMidnight(); }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <optional>
 #include <vector>
 
@@ -31,7 +30,13 @@ struct AllowedChoice {
     ClassSet classes = 0;
     std::optional<int> school;
 
-    auto operator<=>(const AllowedChoice&) const = default;
+    bool operator==(const AllowedChoice&) const = default;
+    // Written out rather than defaulted as <=>: some standard libraries give std::optional no
+    // three-way comparison, and then a defaulted <=> is deleted. No school sorts first.
+    bool operator<(const AllowedChoice& other) const {
+        if (classes != other.classes) return classes < other.classes;
+        return school < other.school;
+    }
 };
 
 // Every class choice that a user can reach by ticking, unticking and selecting schools, starting

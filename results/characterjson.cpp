@@ -91,7 +91,7 @@ void optionsObject(JsonWriter& w, const CharacterOptions& o) {
 // Keys are written in byte order, the order the tool has always written them in, so that the
 // output of a seed and time stays the same bytes from one version to the next.
 void appendCharacterJson(std::string& out, const CharacterOptions& o, const Character& c,
-                         const CharacterOrigin* origin) {
+                         const CharacterOrigin* origin, std::string_view link) {
     // Room for a whole line up front: the buffer then never grows while the line is written.
     rapidjson::StringBuffer buffer(nullptr, 4096);
     JsonWriter w(buffer);
@@ -113,6 +113,9 @@ void appendCharacterJson(std::string& out, const CharacterOptions& o, const Char
     number(w, "level", c.level);
     line(w, "levelLine", c.levelLine);
     number(w, "levelsRolled", c.levelsRolled);
+    if (!link.empty()) {
+        line(w, "link", link);
+    }
     line(w, "name", c.name);
     number(w, "nonWeaponSlots", c.nonWeaponSlots);
     number(w, "nonWeaponSlotsUsed", c.nonWeaponSlotsUsed);
@@ -255,9 +258,9 @@ const std::array<OptionsMember, 16>& optionsMembers() {
 }
 
 // The members of the file beside the record's fields. "seed" and "startTime" (the origin of a
-// headless character) and "url" (a web address a front end may add) may be absent or null.
+// headless character) and "link" (a web address a front end may add) may be absent or null.
 constexpr std::array<std::string_view, 5> kFileMembers{"format", "options", "seed", "startTime",
-                                                       "url"};
+                                                       "link"};
 constexpr std::size_t kRequiredFileMembers = 2;
 
 std::string ordinal(std::size_t index) {
@@ -483,9 +486,9 @@ public:
         }
         if (!options(*file(1), saved.options))
             return false;
-        if (const rapidjson::Value* url = file(4); url != nullptr && !url->IsNull()) {
+        if (const rapidjson::Value* link = file(4); link != nullptr && !link->IsNull()) {
             std::string ignored;
-            if (!textValue("url", *url, ignored))
+            if (!textValue("link", *link, ignored))
                 return false;
         }
         return origin(file(2), file(3), saved.origin);

@@ -41,9 +41,10 @@ struct SavedCharacter {
 
 // One object on one line, no line end, members in byte order so that the same character always
 // gives the same bytes. Texts are written as they stand, in UTF-8. A null origin writes "seed"
-// and "startTime" as null.
+// and "startTime" as null; the character's web address is written as "link" when one is given.
 void appendCharacterJson(std::string& out, const CharacterOptions& options,
-                         const Character& character, const CharacterOrigin* origin);
+                         const Character& character, const CharacterOrigin* origin,
+                         std::string_view link = {});
 std::string characterJson(const SavedCharacter& saved);
 
 // Either the character or the one message that names the member and what was wrong with it.

@@ -60,7 +60,7 @@ TEST(CharacterJson, AcceptsWhatTheLayoutLeavesOpen) {
     std::string reordered = json;
     reordered.replace(reordered.find("\"seed\":null,"), 12, "");
     reordered.replace(reordered.find("\"startTime\":null,"), 17, "");
-    reordered = "\n { \"url\" : \"https://example.org/c/1\",\n" + reordered.substr(1) + "\n";
+    reordered = "\n { \"link\" : \"https://example.org/c/1\",\n" + reordered.substr(1) + "\n";
     EXPECT_EQ(read(reordered), saved);
 }
 
@@ -124,7 +124,7 @@ TEST(CharacterJson, RefusesDamagedFilesNamingTheMember) {
         {"\"thiefLine\":\"\"", "\"thiefLine\":\"\",\"colour\":\"red\"",
          "\"colour\": is not a member of a character file"},
         {"\"thiefLine\":\"\"", "\"thiefLine\":\"\",\"a\\nb\":1", "\"a\\x0ab\": is not a member"},
-        {"\"thiefLine\":\"\"", "\"thiefLine\":\"\",\"url\":3", "\"url\": is not a text"},
+        {"\"thiefLine\":\"\"", "\"thiefLine\":\"\",\"link\":3", "\"link\": is not a text"},
         {"{", "[{", "not JSON"},
         {"\"wizardSpellsLine\":\"\"}", "\"wizardSpellsLine\":\"\"}{}", "not JSON"},
         {"\"wizardSpellsLine\":\"\"}", "\"wizardSpellsLine\":\"\"", "not JSON"},

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "cliargs.h"
+#include "exploration.h"
+#include "linkwords.h"
+
+namespace tavrel::cli {
+namespace {
+
+std::vector<std::pair<std::string, std::string>> pairsOf(const std::string& query) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    std::size_t start = 0;
+    while (start < query.size()) {
+        const std::size_t end = std::min(query.find('&', start), query.size());
+        const std::string word = query.substr(start, end - start);
+        const std::size_t eq = word.find('=');
+        pairs.emplace_back(word.substr(0, eq), word.substr(eq + 1));
+        start = end + 1;
+    }
+    return pairs;
+}
+
+// A link written for any choice the form allows (and a lifted one) reads back as the same
+// choice, seed and time: the words written and the words read are the same vocabulary.
+TEST(LinkWords, EveryAllowedChoiceReadsBackFromItsLink) {
+    std::vector<CharacterOptions> choices;
+    for (int race = 0; race < kRaceCount; ++race) {
+        for (int lc = 0; lc < 3; ++lc) {
+            for (int ge = 0; ge < 3; ++ge) {
+                for (const AllowedChoice& choice : allowedClassSets(race, lc, ge)) {
+                    CharacterOptions o;
+                    o.race = race;
+                    o.lawChaos = lc;
+                    o.goodEvil = ge;
+                    setClassFlags(o, choice.classes);
+                    o.school = choice.school;
+                    const int n = static_cast<int>(choices.size());
+                    o.gender = n % 2;
+                    o.levelRange = n % 3;
+                    o.diceMethod = (n / 3) % 3;
+                    choices.push_back(o);
+                }
+            }
+        }
+    }
+    CharacterOptions lifted;
+    lifted.race = Dwarf;
+    lifted.paladin = lifted.druid = lifted.specialist = true;
+    lifted.school = Transmuter;
+    lifted.lawChaos = 2;
+    lifted.goodEvil = 2;
+    lifted.restrictionsLifted = true;
+    choices.push_back(lifted);
+
+    std::uint32_t seed = 4294967295u;
+    for (const CharacterOptions& o : choices) {
+        const VirtualSchedule::Start start{seed, seed % kMillisecondsPerDay};
+        seed = seed * 69069u + 1u;
+        const std::string query = linkQuery(o, start);
+        const auto read = readLinkWords(pairsOf(query));
+        ASSERT_TRUE(std::holds_alternative<LinkRequest>(read))
+            << query << ": " << std::get<LinkError>(read).message;
+        const LinkRequest& r = std::get<LinkRequest>(read);
+        EXPECT_EQ(r.options, o) << query;
+        EXPECT_EQ(r.seed, start.seed) << query;
+        EXPECT_EQ(r.time, start.time) << query;
+    }
+    EXPECT_EQ(characterLink("", lifted, {1, 2}), "");
+    EXPECT_EQ(characterLink("https://example.org/t/", lifted, {1, 2})
+                  .rfind("https://example.org/t/?race=dwarf&", 0),
+              0u);
+}
+
+}  // namespace
+}  // namespace tavrel::cli

@@ -1,0 +1,281 @@
+// The built page in the system's headless Chromium, checked against tavrel-cli: the page must
+// give the command's characters, sheets and allowed class sets, and refuse what it refuses.
+// Run by ctest with TAVREL_CLI (the command) and TAVREL_WEB_SITE (the built page's folder).
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { extname, join, normalize } from 'node:path';
+import { createRequire } from 'node:module';
+import { chromium } from 'playwright-core';
+
+const cli = process.env.TAVREL_CLI;
+const site = process.env.TAVREL_WEB_SITE;
+assert.ok(cli && site, 'TAVREL_CLI and TAVREL_WEB_SITE must be set');
+const axeSource = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+
+const run = (...args) => execFileSync(cli, args, { encoding: 'latin1' });
+
+// A static server for the built folder, as any static host would serve it.
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
+                '.wasm': 'application/wasm' };
+let server;
+let base;
+let browser;
+const foreignRequests = [];
+
+before(async () => {
+  server = createServer(async (request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    try {
+      const body = await readFile(join(site, path === '/' ? 'index.html' : path));
+      response.writeHead(200, { 'Content-Type': types[extname(path) || '.html'] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  base = `http://127.0.0.1:${server.address().port}/`;
+  browser = await chromium.launch({
+    executablePath: process.env.TAVREL_CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// A page that fails the test on any console error or uncaught exception, and that records any
+// request leaving the page's own folder.
+async function openPage(query = '', viewport = { width: 1280, height: 900 }) {
+  const page = await browser.newPage({ viewport });
+  const errors = [];
+  page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
+  page.on('pageerror', (e) => errors.push(String(e)));
+  page.on('request', (r) => { if (!r.url().startsWith(base) && !r.url().startsWith('blob:')) foreignRequests.push(r.url()); });
+  await page.goto(base + query);
+  await page.waitForSelector('body[data-ready="true"]');
+  page.errors = errors;
+  return page;
+}
+
+async function revealed(page) {
+  await page.waitForSelector('#result[data-state="revealed"]');
+}
+
+// What the page shows of the character, in the command's JSON member names.
+function shown(page) {
+  return page.evaluate(() => {
+    const c = { name: document.getElementById('name').value };
+    document.querySelectorAll('[data-line]').forEach((li) => { c[li.dataset.line] = li.textContent; });
+    c.scores = [...document.querySelectorAll('[data-ability]')].map((td) => td.textContent);
+    c.weapons = [...document.getElementById('weaponlist').options].map((o) => o.textContent);
+    c.nonWeapons = [...document.getElementById('nonweaponlist').options].map((o) => o.textContent);
+    return c;
+  });
+}
+
+function expectedShown(json) {
+  const c = { name: json.name };
+  for (const key of ['genderLine', 'hitPointsLine', 'raceLine', 'classLine', 'levelLine',
+                     'alignmentLine', 'armourLine', 'wizardSpellsLine', 'priestSpellsLine',
+                     'thiefLine', 'specialLine', 'scrollLine']) c[key] = json[key];
+  c.scores = json.abilityScore.map(String);
+  if (json.exceptionalStrength >= 0) {
+    c.scores[0] += '/' + (json.exceptionalStrength === 0 ? '00' : String(json.exceptionalStrength));
+  }
+  c.weapons = json.weapons;
+  c.nonWeapons = json.nonWeapons;
+  return c;
+}
+
+async function downloaded(page, button) {
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click(button)]);
+  return readFile(await download.path());
+}
+
+const samples = [
+  'race=dwarf&class=fighter,thief&alignment=CN&gender=male&levels=high&dice=4d6&seed=42&time=20:15:00.000',
+  'race=elf&class=fighter,mage&alignment=CG&gender=female&levels=mid&dice=best-of-two&seed=7&time=00:00:00.000',
+  'race=human&class=illusionist&alignment=N&levels=low&dice=3d6&seed=4294967295&time=23:59:59.999',
+  'race=half-elf&class=fighter,mage,cleric&alignment=N&levels=high&seed=123456&time=12:00:00.500',
+  'race=halfling&class=paladin,druid,bard&alignment=LE&levels=high&seed=99&time=06:30:00.000&lift=1',
+  'race=human&class=fighter&alignment=LG&levels=high&seed=20261207&time=08:00:00.000',
+];
+
+function cliArgs(query) {
+  const args = ['generate'];
+  for (const [name, value] of new URLSearchParams(query)) {
+    if (name === 'lift') args.push('--lift-restrictions');
+    else args.push('--' + (name === 'class' ? 'class' : name), value);
+  }
+  return args;
+}
+
+// Runs `work` on each item in one page, which must log no error meanwhile.
+async function inPage(items, work) {
+  const page = await openPage();
+  for (const item of items) await work(page, item);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+}
+
+const parse = (line) => JSON.parse(Buffer.from(line, 'latin1').toString('utf8'));
+
+test('a link shows the command\'s character, and the page loads cleanly and offline', async () => {
+  await inPage(samples, async (page, query) => {
+    await page.goto(base + '?' + query);
+    await revealed(page);
+    const lines = run(...cliArgs(query), '--format', 'json', '--count', '2').split('\n');
+    assert.deepEqual(await shown(page), expectedShown(parse(lines[0])), query);
+    const json = await downloaded(page, '#save-json');
+    assert.equal(json.toString('latin1'), lines[0] + '\n', query);
+    // ReRoll continues the run as --count 2 does, and its own link regenerates it.
+    await page.click('#reroll');
+    await revealed(page);
+    assert.deepEqual(await shown(page), expectedShown(parse(lines[1])), query + ' reroll');
+    const link = new URL(await page.getAttribute('#link', 'href'));
+    const again = parse(run(...cliArgs(link.search.slice(1)), '--format', 'json'));
+    assert.deepEqual(expectedShown(again), expectedShown(parse(lines[1])), 'reroll link ' + link.search);
+  });
+  assert.deepEqual(foreignRequests, []);
+});
+
+test('the sheet download is the command\'s HTML, byte for byte', async () => {
+  const page = await openPage('?' + samples[0]);
+  await revealed(page);
+  const sheet = await downloaded(page, '#save-sheet');
+  const expected = execFileSync(cli, [...cliArgs(samples[0]), '--format', 'html']);
+  assert.ok(sheet.equals(expected));
+  await page.close();
+});
+
+test('Back and Forward bring back each character as the user left it', async () => {
+  const page = await openPage('?' + samples[1]);
+  await revealed(page);
+  await page.click('#new-name');
+  await page.click('#clear-weapons');
+  const edited = await shown(page);
+  await page.click('#reroll');
+  await revealed(page);
+  const rerolled = await shown(page);
+  await page.goBack();
+  await page.waitForFunction((name) => document.getElementById('name').value === name, edited.name);
+  assert.deepEqual(await shown(page), edited);
+  await page.goForward();
+  await page.waitForFunction((name) => document.getElementById('name').value === name, rerolled.name);
+  assert.deepEqual(await shown(page), rerolled);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('the form reaches exactly the class sets tavrel-cli allowed lists, and greyed boxes say why', async () => {
+  const page = await openPage();
+  const races = ['elf', 'half-elf', 'dwarf', 'human', 'gnome', 'halfling'];
+  const alignments = ['LG', 'LN', 'LE', 'NG', 'N', 'NE', 'CG', 'CN', 'CE'];
+  for (const [r, race] of races.entries()) {
+    for (const [a, alignment] of alignments.entries()) {
+      const expected = run('allowed', '--race', race, '--alignment', alignment)
+        .split('\n').filter(Boolean).sort();
+      // Every state the user can reach by clicking offered boxes and school buttons, explored
+      // breadth first from a cleared form; a path of clicks is replayed to return to a state.
+      const reached = await page.evaluate(([race, lawChaos, goodEvil]) => {
+        const words = ['fighter', 'ranger', 'paladin', 'mage', 'specialist', 'cleric', 'druid', 'thief', 'bard'];
+        const schoolWords = ['abjurer', 'conjurer', 'diviner', 'enchanter', 'illusionist', 'invoker', 'necromancer', 'transmuter'];
+        const q = (sel) => [...document.querySelectorAll(sel)];
+        q('#race input')[race].click();
+        q('#lawChaos input')[lawChaos].click();
+        q('#goodEvil input')[goodEvil].click();
+        const boxes = q('#class-boxes input');
+        const schools = q('#schools input');
+        const panel = document.getElementById('schools');
+        const replay = (path) => {
+          document.getElementById('clear-classes').click();
+          for (const [kind, i] of path) (kind === 'box' ? boxes : schools)[i].click();
+        };
+        const key = () => JSON.stringify([boxes.map((b) => [b.checked, b.disabled]), panel.hidden,
+                                          schools.map((s) => [s.checked, s.disabled])]);
+        const found = new Set();
+        const seen = new Set();
+        const queue = [[]];
+        replay([]);
+        seen.add(key());
+        // A greyed box or school button says why, and only a greyed one.
+        const unexplained = [];
+        const explained = (input) => input.disabled ===
+          Boolean(document.getElementById(input.getAttribute('aria-describedby') ?? '')?.textContent);
+        while (queue.length) {
+          const path = queue.shift();
+          replay(path);
+          for (const input of [...boxes, ...(panel.hidden ? [] : schools)]) {
+            if (!explained(input)) unexplained.push(JSON.stringify(path) + ' ' + input.id + input.value);
+          }
+          const ticked = boxes.map((b) => b.checked);
+          const school = schools.findIndex((s) => s.checked);
+          if (ticked.some(Boolean) && (!ticked[4] || school >= 0)) {
+            const set = words.filter((w, i) => ticked[i] && w !== 'specialist');
+            if (ticked[4]) set.push(schoolWords[school]);
+            found.add(set.join(','));
+          }
+          const moves = boxes.map((b, i) => (b.disabled ? null : ['box', i]))
+            .concat(panel.hidden ? [] : schools.map((s, i) => (s.disabled || s.checked ? null : ['school', i])))
+            .filter(Boolean);
+          for (const move of moves) {
+            replay(path);
+            ((move[0] === 'box') ? boxes : schools)[move[1]].click();
+            const k = key();
+            if (!seen.has(k)) { seen.add(k); queue.push([...path, move]); }
+          }
+        }
+        return [...found].sort().concat(unexplained.slice(0, 3));
+      }, [r, [0, 0, 0, 1, 1, 1, 2, 2, 2][a], [0, 1, 2, 0, 1, 2, 0, 1, 2][a]]);
+      assert.deepEqual(reached, expected, `${race} ${alignment}`);
+    }
+  }
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('axe-core finds no accessibility violation, on a phone and on a desktop', async () => {
+  for (const viewport of [{ width: 360, height: 740 }, { width: 1280, height: 900 }]) {
+    const page = await openPage('?' + samples[2], viewport);
+    await revealed(page);
+    await page.check('#lift');
+    await page.check('#class-specialist');  // shows the school panel too
+    await page.addScriptTag({ path: axeSource });
+    const result = await page.evaluate(() => window.axe.run(document));
+    assert.deepEqual(result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), [], JSON.stringify(viewport));
+    const width = await page.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(width <= viewport.width, `no sideways scrolling at ${viewport.width} px (${width})`);
+    await page.close();
+  }
+});
+
+test('a bad or refused link names the value, generates nothing and throws nothing', async () => {
+  const cases = [
+    ['race=orc&class=fighter', 'orc'],
+    ['race=dwarf', 'class: required'],
+    ['race=dwarf&class=fighter,sorcerer', 'sorcerer'],
+    ['race=dwarf&class=paladin&alignment=CE', 'paladin is not allowed for a dwarf of alignment CE'],
+    ['class=fighter&seed=4294967296', '4294967296'],
+    ['class=fighter&time=24:00:00.000', '24:00:00.000'],
+    ['class=fighter&lift=yes', 'yes'],
+    ['class=fighter&class=mage', 'class is given twice'],
+    ['class=fighter&colour=red', 'colour'],
+    ['class=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', '<img src=x onerror=alert(1)>'],
+  ];
+  await inPage(cases, async (page, [query, named]) => {
+    await page.goto(base + '?' + query);
+    await page.waitForSelector('body[data-ready="true"]');
+    const message = await page.textContent('#message');
+    assert.ok(message.includes(named), `${query}: ${message}`);
+    assert.equal(await page.isHidden('#result'), true, query);
+    assert.equal(await page.locator('#message img').count(), 0, query);
+  });
+});

@@ -1,0 +1,321 @@
+// The page's view of the Qt-free core: the options form's rules model, the generation on the
+// virtual schedule with the user's edits, the sheet writer and the link words. The page keeps no
+// rule of its own: everything it shows comes from here.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <array>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "characterjson.h"
+#include "cliargs.h"
+#include "exploration.h"
+#include "linkwords.h"
+#include "nonweapons.h"
+#include "output.h"
+#include "schedule.h"
+#include "sheet.h"
+#include "weapons.h"
+
+namespace tavrel::web {
+
+using emscripten::val;
+
+namespace {
+
+val texts(std::span<const std::string_view> entries) {
+    val list = val::array();
+    for (const std::string_view e : entries)
+        list.call<void>("push", std::string(e));
+    return list;
+}
+
+val texts(const std::vector<std::string>& entries) {
+    val list = val::array();
+    for (const std::string& e : entries)
+        list.call<void>("push", e);
+    return list;
+}
+
+template <typename Array>
+val numbers(const Array& values) {
+    val list = val::array();
+    for (const auto v : values)
+        list.call<void>("push", static_cast<int>(v));
+    return list;
+}
+
+// Why the rules withdraw a class box or a school button, in the words every front end uses;
+// empty while it is offered.
+std::string classReason(const EligibilityModel& model, ClassBox box) {
+    return model.reason(box).text();
+}
+std::string schoolReason(const EligibilityModel& model, int school) {
+    return model.schoolReason(school).text();
+}
+
+}  // namespace
+
+// The options form: the options window's rules model, driven by the form's controls.
+class Form {
+public:
+    void FormShow() { m_model.FormShow(); }
+    bool setRace(int v) { return m_model.setRace(v); }
+    bool setLawChaos(int v) { return m_model.setLawChaos(v); }
+    bool setGoodEvil(int v) { return m_model.setGoodEvil(v); }
+    bool setGender(int v) { return m_model.setGender(v); }
+    bool setLevelRange(int v) { return m_model.setLevelRange(v); }
+    bool setDiceMethod(int v) { return m_model.setDiceMethod(v); }
+    bool setClassTicked(int box, bool ticked) {
+        return box >= 0 && box < kClassBoxCount &&
+               m_model.setClassTicked(static_cast<ClassBox>(box), ticked);
+    }
+    bool selectSchool(int school) { return m_model.selectSchool(school); }
+    void setRestrictionsLifted(bool lifted) { m_model.setRestrictionsLifted(lifted); }
+
+    // Everything the form shows, read after every change.
+    val state() const {
+        val s = val::object();
+        val ticked = val::array();
+        val offered = val::array();
+        val reasons = val::array();
+        for (int i = 0; i < kClassBoxCount; ++i) {
+            const auto box = static_cast<ClassBox>(i);
+            ticked.call<void>("push", m_model.ticked(box));
+            offered.call<void>("push", m_model.offered(box));
+            reasons.call<void>("push", classReason(m_model, box));
+        }
+        val schools = val::array();
+        val schoolReasons = val::array();
+        for (int i = 0; i < kSchoolCount; ++i) {
+            schools.call<void>("push", m_model.schoolOffered(i));
+            schoolReasons.call<void>("push", schoolReason(m_model, i));
+        }
+        const CharacterOptions o = m_model.options();
+        s.set("ticked", ticked);
+        s.set("offered", offered);
+        s.set("reasons", reasons);
+        s.set("schoolOffered", schools);
+        s.set("schoolReasons", schoolReasons);
+        s.set("school", m_model.school() ? *m_model.school() : -1);
+        s.set("panelVisible", m_model.panelVisible());
+        s.set("lifted", m_model.restrictionsLifted());
+        s.set("race", o.race);
+        s.set("lawChaos", o.lawChaos);
+        s.set("goodEvil", o.goodEvil);
+        s.set("gender", o.gender);
+        s.set("levelRange", o.levelRange);
+        s.set("diceMethod", o.diceMethod);
+        s.set("accepted", m_model.generateAccepted());
+        return s;
+    }
+
+    // Brings the form to a link's choices the way a user would; false when it cannot.
+    bool apply(const CharacterOptions& wanted) {
+        return applyOptions(m_model, wanted) && m_model.options() == wanted;
+    }
+    CharacterOptions options() const { return m_model.options(); }
+
+private:
+    EligibilityModel m_model;
+};
+
+// One run of generations on the virtual schedule, the way `tavrel-cli generate` runs them, so
+// that a seed and a start time give the command's character; the page calls step() at the
+// desktop's pace to reveal it.
+class Session {
+public:
+    Session(double seed, double time)
+        : m_schedule(static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(time)) {}
+
+    // Starts a generation with the form's choices; the next one (a reroll) continues the run.
+    void begin(const Form& form) {
+        m_options = form.options();
+        m_start = m_schedule.begin(m_options);
+    }
+    // "ReRoll": the next generation of the run, with the same choices.
+    void reroll() { m_start = m_schedule.begin(m_options); }
+    bool step() { return m_schedule.step(); }
+    bool finished() const { return m_schedule.finished(); }
+    // All the remaining steps at once: for a character restored from history.
+    void finish() {
+        while (m_schedule.step()) {
+        }
+    }
+
+    void newName() { generator().newName(); }
+    void setName(const std::string& name) { generator().setName(name); }
+    void addWeapon(const std::string& text) { generator().addWeapon(text); }
+    void removeWeapon(int row) { generator().removeWeapon(row); }
+    void clearWeapons() { generator().clearWeapons(); }
+    void specializeIn(int warriorIndex) { generator().specializeIn(warriorIndex); }
+    void addNonWeapons(const std::string& general, const std::string& priest,
+                       const std::string& rogue, const std::string& warrior,
+                       const std::string& wizard) {
+        generator().addNonWeapons({general, priest, rogue, warrior, wizard});
+    }
+    void deleteNonWeapon(int row) { generator().deleteNonWeapon(row); }
+    void clearNonWeapons() { generator().clearNonWeapons(); }
+
+    int steps() const { return m_schedule.steps(); }
+    double seed() const { return m_start.seed; }
+    double time() const { return m_start.time; }
+    std::string linkQuery() const { return cli::linkQuery(m_options, m_start); }
+    std::string json() const {
+        const CharacterOrigin origin{m_start.seed, m_start.time};
+        std::string out;
+        appendCharacterJson(out, m_options, m_schedule.character(), &origin);
+        return out;
+    }
+    // The sheet's bytes (ISO 8859-1), as a fresh Uint8Array the page can hand to a Blob.
+    val sheet() const {
+        const std::string bytes = characterSheet(m_schedule.character());
+        val view(emscripten::typed_memory_view(
+            bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
+        return val::global("Uint8Array").new_(view);
+    }
+
+    val character() const {
+        const Character& c = m_schedule.character();
+        const DriverState& d = m_schedule.generator().state();
+        val v = val::object();
+        v.set("name", c.name);
+        v.set("scores", numbers(c.abilityScore));
+        v.set("exceptionalStrength", c.exceptionalStrength);
+        v.set("weapons", texts(c.weapons));
+        v.set("nonWeapons", texts(c.nonWeapons));
+        for (const auto& [key, line] : {std::pair{"alignmentLine", &c.alignmentLine},
+                                        {"raceLine", &c.raceLine},
+                                        {"genderLine", &c.genderLine},
+                                        {"classLine", &c.classLine},
+                                        {"levelLine", &c.levelLine},
+                                        {"hitPointsLine", &c.hitPointsLine},
+                                        {"armourLine", &c.armourLine},
+                                        {"thiefLine", &c.thiefLine},
+                                        {"specialLine", &c.specialLine},
+                                        {"scrollLine", &c.scrollLine},
+                                        {"wizardSpellsLine", &c.wizardSpellsLine},
+                                        {"priestSpellsLine", &c.priestSpellsLine}}) {
+            v.set(key, *line);
+        }
+        v.set("offeredList", static_cast<int>(d.offeredList));
+        v.set("specializeVisible", d.specializeVisible);
+        v.set("running", !m_schedule.finished());
+        return v;
+    }
+
+private:
+    Generator& generator() { return m_schedule.generator(); }
+
+    VirtualSchedule m_schedule;
+    CharacterOptions m_options;
+    VirtualSchedule::Start m_start{};
+};
+
+// A link's query, decoded into name=value pairs by the page, read with the command's checks and
+// applied to the form. Returns {error, word} or {seed, time} (each null when not given).
+val applyLink(Form& form, const val& pairs) {
+    std::vector<std::pair<std::string, std::string>> words;
+    const int n = pairs["length"].as<int>();
+    for (int i = 0; i < n; ++i) {
+        words.emplace_back(pairs[i][0].as<std::string>(), pairs[i][1].as<std::string>());
+    }
+    val result = val::object();
+    const auto read = cli::readLinkWords(words);
+    if (const auto* error = std::get_if<cli::LinkError>(&read)) {
+        result.set("error", error->message);
+        result.set("word", error->word);
+        return result;
+    }
+    const auto& request = std::get<cli::LinkRequest>(read);
+    if (!form.apply(request.options)) {
+        result.set("error", "class: " + cli::classWords(classChoiceOf(request.options)) +
+                                " cannot be chosen in the form");
+        result.set("word", std::string("class"));
+        return result;
+    }
+    result.set("seed", request.seed ? val(static_cast<double>(*request.seed)) : val::null());
+    result.set("time", request.time ? val(static_cast<double>(*request.time)) : val::null());
+    return result;
+}
+
+// The fixed lists the form and the character's edits choose from.
+val lists() {
+    val v = val::object();
+    val weapons = val::array();
+    for (const WeaponList list : {WeaponList::Warrior, WeaponList::Mage, WeaponList::Thief,
+                                  WeaponList::Priest, WeaponList::Druid}) {
+        weapons.call<void>("push", texts(weaponListEntries(list)));
+    }
+    val groups = val::array();
+    for (const NonWeaponGroup group : kNonWeaponGroups) {
+        groups.call<void>("push", texts(nonWeaponGroupEntries(group)));
+    }
+    v.set("weapons", weapons);
+    v.set("nonWeaponGroups", groups);
+    v.set("races", texts(kRaceCaptions));
+    v.set("lawChaos", texts(kLawChaosCaptions));
+    v.set("goodEvil", texts(kGoodEvilCaptions));
+    v.set("genders", texts(kGenderCaptions));
+    v.set("levelRanges", texts(kLevelRangeCaptions));
+    v.set("diceMethods", texts(kDiceMethodCaptions));
+    v.set("classes", texts(kClassBoxCaptions));
+    v.set("schools", texts(kSchoolCaptions));
+    return v;
+}
+
+std::string timeText(double ms) {
+    return cli::formatTime(static_cast<std::uint32_t>(ms));
+}
+
+EMSCRIPTEN_BINDINGS(tavrel) {
+    using emscripten::class_;
+    using emscripten::function;
+    class_<Form>("Form")
+        .constructor<>()
+        .function("FormShow", &Form::FormShow)
+        .function("setRace", &Form::setRace)
+        .function("setLawChaos", &Form::setLawChaos)
+        .function("setGoodEvil", &Form::setGoodEvil)
+        .function("setGender", &Form::setGender)
+        .function("setLevelRange", &Form::setLevelRange)
+        .function("setDiceMethod", &Form::setDiceMethod)
+        .function("setClassTicked", &Form::setClassTicked)
+        .function("selectSchool", &Form::selectSchool)
+        .function("setRestrictionsLifted", &Form::setRestrictionsLifted)
+        .function("state", &Form::state);
+    class_<Session>("Session")
+        .constructor<double, double>()
+        .function("begin", &Session::begin)
+        .function("reroll", &Session::reroll)
+        .function("step", &Session::step)
+        .function("finished", &Session::finished)
+        .function("finish", &Session::finish)
+        .function("newName", &Session::newName)
+        .function("setName", &Session::setName)
+        .function("addWeapon", &Session::addWeapon)
+        .function("removeWeapon", &Session::removeWeapon)
+        .function("clearWeapons", &Session::clearWeapons)
+        .function("specializeIn", &Session::specializeIn)
+        .function("addNonWeapons", &Session::addNonWeapons)
+        .function("deleteNonWeapon", &Session::deleteNonWeapon)
+        .function("clearNonWeapons", &Session::clearNonWeapons)
+        .function("steps", &Session::steps)
+        .function("seed", &Session::seed)
+        .function("time", &Session::time)
+        .function("linkQuery", &Session::linkQuery)
+        .function("json", &Session::json)
+        .function("sheet", &Session::sheet)
+        .function("character", &Session::character);
+    function("applyLink", &applyLink);
+    function("lists", &lists);
+    function("timeText", &timeText);
+}
+
+}  // namespace tavrel::web
