@@ -42,7 +42,7 @@ void measureOneGeneration(tavrel::ProgramWindows& windows) {
                      &windows.results, quitWhenComplete);
     QObject::connect(&windows.results.fillTimer(), &tavrel::IntervalTimer::timeout,
                      &windows.results, quitWhenComplete);
-    TForm1& options = windows.options;
+    tavrel::TForm1& options = windows.options;
     tavrel::whenShownAndIdle(options, [&options] {
         options.findChild<QCheckBox*>(QStringLiteral("FighterBox"))->click();
         // "Generate!" runs the results window modally; it is pressed from the event loop so that

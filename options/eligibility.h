@@ -33,9 +33,6 @@ constexpr ClassSet bitOf(ClassBox box) {
 
 inline constexpr std::array<std::string_view, kClassBoxCount> kClassBoxCaptions{
     "Fighter", "Ranger", "Paladin", "Mage", "Specialist", "Cleric", "Druid", "Thief", "Bard"};
-inline constexpr std::array<std::string_view, kClassBoxCount> kClassBoxObjectNames{
-    "FighterBox", "RangerBox", "PaladinBox", "MageBox", "SpecialistBox",
-    "ClericBox",  "DruidBox",  "ThiefBox",   "BardBox"};
 
 // The eight non-specialist boxes in the order in which a reset clears them; Specialist follows.
 inline constexpr std::array<ClassBox, 8> kResetOrder{

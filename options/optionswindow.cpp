@@ -5,8 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QFrame>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -19,20 +17,9 @@
 #include "fontscale.h"
 #include "radiogroup.h"
 
-using tavrel::ClassBox;
-using tavrel::kClassBoxCount;
-using tavrel::kSchoolCount;
+namespace tavrel {
 
 namespace {
-
-template <std::size_t N>
-QStringList itemsOf(const std::array<std::string_view, N>& captions) {
-    QStringList items;
-    for (std::string_view c : captions) {
-        items << QString::fromUtf8(c);
-    }
-    return items;
-}
 
 void showPlainMessage(QWidget* parent, const QString& message) {
     QMessageBox box(parent);
@@ -44,36 +31,22 @@ void showPlainMessage(QWidget* parent, const QString& message) {
     box.exec();
 }
 
-// Where each class box stands in the "Character Class" group: three rows of boxes, the panel
-// of schools below them.
-struct BoxPlace {
-    ClassBox box;
-    int x, y, width;
-};
-constexpr BoxPlace kBoxPlaces[] = {
-    {ClassBox::Fighter, 8, 18, 66},     {ClassBox::Ranger, 74, 18, 66},
-    {ClassBox::Paladin, 140, 18, 64},   {ClassBox::Cleric, 8, 36, 66},
-    {ClassBox::Druid, 74, 36, 66},      {ClassBox::Thief, 8, 54, 66},
-    {ClassBox::Bard, 74, 54, 66},       {ClassBox::Mage, 8, 72, 66},
-    {ClassBox::Specialist, 74, 72, 80},
-};
-
 }  // namespace
 
 TForm1::TForm1(QWidget* parent, qreal scale)
     : QWidget(parent, Qt::Window), m_reporter(showPlainMessage) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QString::fromUtf8(tavrel::appinfo::kName));
+    setWindowTitle(QString::fromUtf8(appinfo::kName));
     // Fixed border, system menu and minimise box, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     // At its final size from the start: every caption is measured once, in the font it keeps.
-    setFont(tavrel::designFont(scale));
+    setFont(designFont(scale));
     setFixedSize(429, 333);
 
-    createControls();
-    tavrel::scaleGeometry(this, scale);
+    m_ui = buildOptionsControls(this);
+    scaleGeometry(this, scale);
     connectControls();
     // The model has run FormShow already; the widgets start from that state.
     mirrorModel();
@@ -85,86 +58,6 @@ TForm1::TForm1(QWidget* parent, qreal scale)
 
 TForm1::~TForm1() = default;
 
-void TForm1::createControls() {
-    m_race = new RadioGroup(QStringLiteral("Race:"), itemsOf(tavrel::kRaceCaptions), this);
-    m_race->setObjectName(QStringLiteral("RadioGroup1"));
-    m_race->setGeometry(8, 8, 92, 188);
-
-    m_gender = new RadioGroup(QStringLiteral("Gender"), itemsOf(tavrel::kGenderCaptions), this);
-    m_gender->setObjectName(QStringLiteral("GenderRadio"));
-    m_gender->setGeometry(106, 8, 102, 62);
-
-    m_levelRange =
-        new RadioGroup(QStringLiteral("Level Range"), itemsOf(tavrel::kLevelRangeCaptions), this);
-    m_levelRange->setObjectName(QStringLiteral("RadioGroup3"));
-    m_levelRange->setGeometry(106, 76, 102, 120);
-
-    m_classBox = new QGroupBox(QStringLiteral("Character Class"), this);
-    m_classBox->setObjectName(QStringLiteral("ClassBox"));
-    m_classBox->setGeometry(214, 8, 207, 188);
-    for (const BoxPlace& place : kBoxPlaces) {
-        const int i = static_cast<int>(place.box);
-        auto* box = new QCheckBox(QString::fromUtf8(tavrel::kClassBoxCaptions[i]), m_classBox);
-        box->setObjectName(QString::fromUtf8(tavrel::kClassBoxObjectNames[i]));
-        box->setGeometry(place.x, place.y, place.width, 17);
-        // A tab stop, so that a keyboard-only user can choose classes too.
-        box->setFocusPolicy(Qt::StrongFocus);
-        m_classBoxes[static_cast<std::size_t>(i)] = box;
-    }
-
-    m_panel = new QFrame(m_classBox);
-    m_panel->setObjectName(QStringLiteral("Panel1"));
-    m_panel->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
-    m_panel->setAccessibleName(QStringLiteral("Specialist school"));
-    m_panel->setGeometry(18, 94, 184, 86);
-    m_schoolGroup = new QButtonGroup(m_panel);
-    for (int s = 0; s < kSchoolCount; ++s) {
-        auto* button = new QRadioButton(QString::fromUtf8(tavrel::kSchoolCaptions[s]), m_panel);
-        button->setObjectName(QStringLiteral("RadioButton%1").arg(s + 1));
-        // Abjurer to Enchanter down the left column, Illusionist to Transmuter down the right.
-        button->setGeometry(s < 4 ? 4 : 88, 3 + (s % 4) * 20, s < 4 ? 82 : 94, 18);
-        m_schoolGroup->addButton(button, s);
-        m_schools[static_cast<std::size_t>(s)] = button;
-    }
-
-    auto* alignment = new QGroupBox(QStringLiteral("Alignment"), this);
-    alignment->setObjectName(QStringLiteral("AlignmentBox2"));
-    alignment->setGeometry(8, 202, 156, 98);
-    m_lawChaos = new RadioGroup(QString(), itemsOf(tavrel::kLawChaosCaptions), alignment);
-    m_lawChaos->setObjectName(QStringLiteral("lawcaosradio"));
-    // Two pixels wider than drawn, up to its neighbour: "Chaotic" needs them in wider faces.
-    m_lawChaos->setGeometry(4, 18, 75, 74);
-    // The two groups have no caption of their own; screen readers need a name for each.
-    m_lawChaos->setAccessibleName(QStringLiteral("Alignment: law or chaos"));
-    m_goodEvil = new RadioGroup(QString(), itemsOf(tavrel::kGoodEvilCaptions), alignment);
-    m_goodEvil->setObjectName(QStringLiteral("goodevilradio"));
-    m_goodEvil->setGeometry(79, 18, 73, 74);
-    m_goodEvil->setAccessibleName(QStringLiteral("Alignment: good or evil"));
-    // Both groups have a "Neutral" button; heard alone, each must still say which axis it is on.
-    m_lawChaos->button(1)->setAccessibleName(QStringLiteral("Neutral, between law and chaos"));
-    m_goodEvil->button(1)->setAccessibleName(QStringLiteral("Neutral, between good and evil"));
-
-    m_diceMethod =
-        new RadioGroup(QStringLiteral("Dice method"), itemsOf(tavrel::kDiceMethodCaptions), this);
-    m_diceMethod->setObjectName(QStringLiteral("RadioGroup2"));
-    m_diceMethod->setGeometry(168, 202, 184, 98);
-
-    m_generate = new QPushButton(QStringLiteral("Generate!"), this);
-    m_generate->setObjectName(QStringLiteral("Button1"));
-    m_generate->setGeometry(358, 208, 63, 44);
-    m_generate->setDefault(true);
-    m_aboutButton = new QPushButton(QStringLiteral("About"), this);
-    m_aboutButton->setObjectName(QStringLiteral("Button4"));
-    m_aboutButton->setGeometry(358, 255, 63, 22);
-    m_exit = new QPushButton(QStringLiteral("Exit"), this);
-    m_exit->setObjectName(QStringLiteral("Button3"));
-    m_exit->setGeometry(358, 279, 63, 22);
-
-    m_lift = new QCheckBox(QStringLiteral("Lift all Character Combination Restrictions"), this);
-    m_lift->setObjectName(QStringLiteral("CheckBox2"));
-    m_lift->setGeometry(8, 309, 330, 18);
-}
-
 void TForm1::connectControls() {
     // Opening a saved character comes through a shortcut and the context menu, so that no
     // control moves.
@@ -173,27 +66,34 @@ void TForm1::connectControls() {
     connect(open, &QAction::triggered, this, &TForm1::openRequested);
     addAction(open);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(m_race, &RadioGroup::itemSelected, this,
-            [this](int i) { forward([this, i] { m_model.setRace(i); }); });
-    connect(m_lawChaos, &RadioGroup::itemSelected, this,
-            [this](int i) { forward([this, i] { m_model.setLawChaos(i); }); });
-    connect(m_goodEvil, &RadioGroup::itemSelected, this,
-            [this](int i) { forward([this, i] { m_model.setGoodEvil(i); }); });
-    connect(m_gender, &RadioGroup::itemSelected, this,
-            [this](int i) { forward([this, i] { m_model.setGender(i); }); });
-    connect(m_levelRange, &RadioGroup::itemSelected, this,
-            [this](int i) { forward([this, i] { m_model.setLevelRange(i); }); });
-    connect(m_diceMethod, &RadioGroup::itemSelected, this,
-            [this](int i) { forward([this, i] { m_model.setDiceMethod(i); }); });
+    // Each radio group hands its selection to the model's setter for it.
+    const std::pair<RadioGroup*, bool (EligibilityModel::*)(int)> groups[] = {
+        {m_ui.RadioGroup1, &EligibilityModel::setRace},
+        {m_ui.lawcaosradio, &EligibilityModel::setLawChaos},
+        {m_ui.goodevilradio, &EligibilityModel::setGoodEvil},
+        {m_ui.GenderRadio, &EligibilityModel::setGender},
+        {m_ui.RadioGroup3, &EligibilityModel::setLevelRange},
+        {m_ui.RadioGroup2, &EligibilityModel::setDiceMethod},
+    };
+    for (const auto& [group, set] : groups) {
+        connect(group, &RadioGroup::itemSelected, this,
+                [this, set](int i) { forward([this, set, i] { (m_model.*set)(i); }); });
+    }
 
+    const auto boxes = m_ui.classBoxes();
     for (int i = 0; i < kClassBoxCount; ++i) {
         // toggled fires only on a real change, which is when the rules react.
-        connect(m_classBoxes[static_cast<std::size_t>(i)], &QCheckBox::toggled, this,
+        connect(boxes[static_cast<std::size_t>(i)], &QCheckBox::toggled, this,
                 [this, i](bool checked) {
                     forward([this, i, checked] {
                         m_model.setClassTicked(static_cast<ClassBox>(i), checked);
                     });
                 });
+    }
+    m_schoolGroup = new QButtonGroup(m_ui.Panel1);
+    const auto schools = m_ui.schools();
+    for (int s = 0; s < kSchoolCount; ++s) {
+        m_schoolGroup->addButton(schools[static_cast<std::size_t>(s)], s);
     }
     // Selecting a school reacts; the button that loses the selection does not.
     connect(m_schoolGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
@@ -201,13 +101,13 @@ void TForm1::connectControls() {
             forward([this, id] { m_model.selectSchool(id); });
         }
     });
-    connect(m_lift, &QCheckBox::toggled, this, [this](bool checked) {
+    connect(m_ui.CheckBox2, &QCheckBox::toggled, this, [this](bool checked) {
         forward([this, checked] { m_model.setRestrictionsLifted(checked); });
     });
 
-    connect(m_generate, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(m_aboutButton, &QPushButton::clicked, this, &TForm1::Button4Click);
-    connect(m_exit, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(m_ui.Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(m_ui.Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(m_ui.Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
 }
 
 void TForm1::setResultsWindow(QDialog* results) {
@@ -237,23 +137,25 @@ void TForm1::forward(const std::function<void()>& action) {
 
 void TForm1::mirrorModel() {
     m_mirroring = true;
-    m_race->setItemIndex(m_model.race());
-    m_lawChaos->setItemIndex(m_model.lawChaos());
-    m_goodEvil->setItemIndex(m_model.goodEvil());
-    const tavrel::CharacterOptions o = m_model.options();
-    m_gender->setItemIndex(o.gender);
-    m_levelRange->setItemIndex(o.levelRange);
-    m_diceMethod->setItemIndex(o.diceMethod);
+    m_ui.RadioGroup1->setItemIndex(m_model.race());
+    m_ui.lawcaosradio->setItemIndex(m_model.lawChaos());
+    m_ui.goodevilradio->setItemIndex(m_model.goodEvil());
+    const CharacterOptions o = m_model.options();
+    m_ui.GenderRadio->setItemIndex(o.gender);
+    m_ui.RadioGroup3->setItemIndex(o.levelRange);
+    m_ui.RadioGroup2->setItemIndex(o.diceMethod);
 
+    const auto boxes = m_ui.classBoxes();
     for (int i = 0; i < kClassBoxCount; ++i) {
-        QCheckBox* box = m_classBoxes[static_cast<std::size_t>(i)];
+        QCheckBox* box = boxes[static_cast<std::size_t>(i)];
         // A withdrawn box is disabled and keeps its tick.
         box->setChecked(m_model.ticked(static_cast<ClassBox>(i)));
         box->setEnabled(m_model.offered(static_cast<ClassBox>(i)));
     }
+    const auto schools = m_ui.schools();
     const std::optional<int> school = m_model.school();
     if (school) {
-        m_schools[static_cast<std::size_t>(*school)]->setChecked(true);
+        schools[static_cast<std::size_t>(*school)]->setChecked(true);
     } else if (QAbstractButton* checked = m_schoolGroup->checkedButton()) {
         // An exclusive group refuses to uncheck its checked button.
         m_schoolGroup->setExclusive(false);
@@ -261,10 +163,10 @@ void TForm1::mirrorModel() {
         m_schoolGroup->setExclusive(true);
     }
     for (int s = 0; s < kSchoolCount; ++s) {
-        m_schools[static_cast<std::size_t>(s)]->setEnabled(m_model.schoolOffered(s));
+        schools[static_cast<std::size_t>(s)]->setEnabled(m_model.schoolOffered(s));
     }
-    m_panel->setVisible(m_model.panelVisible());
-    m_lift->setChecked(m_model.restrictionsLifted());
+    m_ui.Panel1->setVisible(m_model.panelVisible());
+    m_ui.CheckBox2->setChecked(m_model.restrictionsLifted());
     mirrorReasons();
     m_mirroring = false;
 }
@@ -272,18 +174,20 @@ void TForm1::mirrorModel() {
 void TForm1::mirrorReasons() {
     // Qt shows the hint of a disabled widget too, so hovering a greyed box explains it; an
     // offered box carries no text at all, for the mouse or for a screen reader.
-    const auto say = [](QWidget* control, const tavrel::Reason& why) {
+    const auto say = [](QWidget* control, const Reason& why) {
         const QString text = QString::fromStdString(why.text());
         if (control->toolTip() != text) {
             control->setToolTip(text);
             control->setAccessibleDescription(text);
         }
     };
+    const auto boxes = m_ui.classBoxes();
     for (int i = 0; i < kClassBoxCount; ++i) {
-        say(m_classBoxes[static_cast<std::size_t>(i)], m_model.reason(static_cast<ClassBox>(i)));
+        say(boxes[static_cast<std::size_t>(i)], m_model.reason(static_cast<ClassBox>(i)));
     }
+    const auto schools = m_ui.schools();
     for (int s = 0; s < kSchoolCount; ++s) {
-        say(m_schools[static_cast<std::size_t>(s)], m_model.schoolReason(s));
+        say(schools[static_cast<std::size_t>(s)], m_model.schoolReason(s));
     }
 }
 
@@ -293,7 +197,7 @@ void TForm1::FormShow() {
 }
 
 void TForm1::Button1Click() {
-    if (!tavrel::generateAccepted(m_model.options())) {
+    if (!generateAccepted(m_model.options())) {
         m_reporter(this, noClassMessage());
         return;
     }
@@ -342,8 +246,10 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         // A focused button takes Enter for itself; anywhere else Enter means "Generate!".
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused ? focused : m_generate)->click();
+        (focused ? focused : m_ui.Button1)->click();
         return;
     }
     QWidget::keyPressEvent(event);
 }
+
+}  // namespace tavrel

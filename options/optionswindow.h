@@ -7,15 +7,12 @@
 
 #include "characteroptions.h"
 #include "eligibility.h"
+#include "optionscontrols.h"
 
 class QButtonGroup;
-class QCheckBox;
 class QDialog;
-class QFrame;
-class QGroupBox;
-class QPushButton;
-class QRadioButton;
-class RadioGroup;
+
+namespace tavrel {
 
 // The options window: race, gender, level range, alignment, classes, specialist school and dice
 // method, and "Generate!", which hands the choice to the results window. The eligibility rules
@@ -39,7 +36,9 @@ public:
     void setMessageReporter(MessageReporter reporter);
 
     // The rules and the choices the controls show; model().options() is what "Generate!" takes.
-    const tavrel::EligibilityModel& model() const { return m_model; }
+    const EligibilityModel& model() const { return m_model; }
+    // The window's controls, as the user sees them.
+    const OptionsControls& controls() const { return m_ui; }
 
     // "       There is no Class selected!       "
     static QString noClassMessage();
@@ -63,7 +62,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void createControls();
     void connectControls();
     void FormShow();
     // Runs a user action on the model and shows the outcome.
@@ -72,25 +70,13 @@ private:
     // A withdrawn class box or school button tells why, as its hint and to screen readers.
     void mirrorReasons();
 
-    tavrel::EligibilityModel m_model;
+    EligibilityModel m_model;
     bool m_mirroring = false;
     MessageReporter m_reporter;
     QPointer<QDialog> m_results;
     QPointer<QDialog> m_about;
-
-    RadioGroup* m_race = nullptr;
-    RadioGroup* m_gender = nullptr;
-    RadioGroup* m_levelRange = nullptr;
-    RadioGroup* m_lawChaos = nullptr;
-    RadioGroup* m_goodEvil = nullptr;
-    RadioGroup* m_diceMethod = nullptr;
-    QGroupBox* m_classBox = nullptr;
-    std::array<QCheckBox*, tavrel::kClassBoxCount> m_classBoxes{};
-    QFrame* m_panel = nullptr;
+    OptionsControls m_ui;
     QButtonGroup* m_schoolGroup = nullptr;
-    std::array<QRadioButton*, tavrel::kSchoolCount> m_schools{};
-    QCheckBox* m_lift = nullptr;
-    QPushButton* m_generate = nullptr;
-    QPushButton* m_aboutButton = nullptr;
-    QPushButton* m_exit = nullptr;
 };
+
+}  // namespace tavrel

@@ -4,24 +4,29 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* parent)
-    : QGroupBox(title, parent), m_group(new QButtonGroup(this)) {
+namespace tavrel {
+
+RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent), m_group(new QButtonGroup(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 2, 2, 2);
     layout->setSpacing(0);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(items[i], this);
-        // Explicit ids, so that the index survives any reordering of the widgets.
-        m_group->addButton(button, i);
-        m_buttons.push_back(button);
-        layout->addWidget(button, 1);
-    }
     // Only the newly selected button reports, and only on a real change.
     connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked && !m_settingIndex) {
             emit itemSelected(id);
         }
     });
+}
+
+void RadioGroup::setItems(const QStringList& items) {
+    Q_ASSERT_X(m_buttons.empty(), "RadioGroup::setItems", "a group is given its items once");
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        // Explicit ids, so that the index survives any reordering of the widgets.
+        m_group->addButton(button, i);
+        m_buttons.push_back(button);
+        static_cast<QVBoxLayout*>(layout())->addWidget(button, 1);
+    }
 }
 
 int RadioGroup::itemIndex() const {
@@ -47,3 +52,5 @@ QRadioButton* RadioGroup::button(int index) const {
     }
     return m_buttons[static_cast<std::size_t>(index)];
 }
+
+}  // namespace tavrel

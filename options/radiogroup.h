@@ -7,14 +7,18 @@
 class QButtonGroup;
 class QRadioButton;
 
+namespace tavrel {
+
 // A framed group of radio buttons, one item selected, with the selection as an index. The
 // buttons share the frame's height evenly, one column.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 
 public:
-    RadioGroup(const QString& title, const QStringList& items, QWidget* parent);
+    explicit RadioGroup(QWidget* parent);
 
+    // Creates one button for each item, in order; a group is given its items once.
+    void setItems(const QStringList& items);
     int itemIndex() const;
     // Selects an item without emitting itemSelected; -1 clears the selection.
     void setItemIndex(int index);
@@ -30,3 +34,5 @@ private:
     std::vector<QRadioButton*> m_buttons;
     bool m_settingIndex = false;
 };
+
+}  // namespace tavrel

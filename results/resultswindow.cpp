@@ -254,11 +254,11 @@ void TForm2::Button2Click() {
     std::array<std::string, kNonWeaponGroups.size()> texts;
     std::array<std::string_view, kNonWeaponGroups.size()> choices;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = ui().groupBoxes[i]->currentText().toStdString();
+        texts[i] = ui().groupBoxes()[i]->currentText().toStdString();
         choices[i] = texts[i];
     }
     m_generator.addNonWeapons(choices);
-    for (QComboBox* box : ui().groupBoxes) {
+    for (QComboBox* box : ui().groupBoxes()) {
         box->setCurrentIndex(0);
     }
     afterEngineCall();
@@ -365,8 +365,8 @@ HistoryEntry TForm2::shownEntry() {
         s.weaponRow = selectedRow(m_ui.weaponlist);
         s.nonWeaponRow = selectedRow(m_ui.Nonweaponlist);
         for (std::size_t i = 0; i < s.groupChoice.size(); ++i) {
-            s.groupChoice[i] = m_ui.groupBoxes[i]->currentIndex();
-            s.weaponChoice[i] = m_ui.weaponBoxes[i]->currentText().toStdString();
+            s.groupChoice[i] = m_ui.groupBoxes()[i]->currentIndex();
+            s.weaponChoice[i] = m_ui.weaponBoxes()[i]->currentText().toStdString();
         }
     }
     return entry;
@@ -388,8 +388,8 @@ void TForm2::showEntry(const HistoryEntry& entry) {
     select(m_ui.weaponlist, s.weaponRow);
     select(m_ui.Nonweaponlist, s.nonWeaponRow);
     for (std::size_t i = 0; i < s.groupChoice.size(); ++i) {
-        m_ui.groupBoxes[i]->setCurrentIndex(s.groupChoice[i]);
-        m_ui.weaponBoxes[i]->setCurrentText(QString::fromStdString(s.weaponChoice[i]));
+        m_ui.groupBoxes()[i]->setCurrentIndex(s.groupChoice[i]);
+        m_ui.weaponBoxes()[i]->setCurrentText(QString::fromStdString(s.weaponChoice[i]));
     }
 }
 
@@ -455,8 +455,8 @@ bool TForm2::renderLabels() {
 
 void TForm2::renderScores() {
     const Character& c = m_generator.character();
-    for (std::size_t i = 0; i < m_ui.abilityFields.size(); ++i) {
-        setTextIfChanged(m_ui.abilityFields[i],
+    for (std::size_t i = 0; i < m_ui.abilityFields().size(); ++i) {
+        setTextIfChanged(m_ui.abilityFields()[i],
                          QString::fromStdString(scoreText(c.abilityScore[i])));
     }
     const QString text = QString::fromStdString(exceptionalStrengthText(c.exceptionalStrength));
@@ -465,8 +465,8 @@ void TForm2::renderScores() {
     // The strength label keeps the size that leaves room for its slash; its text never grows.
     const QString strength =
         text.isEmpty() ? QStringLiteral("STR:       ") : QStringLiteral("STR:       /");
-    if (m_ui.strengthLabel()->text() != strength) {
-        m_ui.strengthLabel()->setText(strength);
+    if (m_ui.Label3->text() != strength) {
+        m_ui.Label3->setText(strength);
     }
 }
 
@@ -490,10 +490,10 @@ void TForm2::renderList(QListWidget* list, std::vector<std::string>& shown,
 
 void TForm2::renderOffered() {
     const DriverState& state = m_generator.state();
-    for (std::size_t i = 0; i < m_ui.weaponBoxes.size(); ++i) {
+    for (std::size_t i = 0; i < m_ui.weaponBoxes().size(); ++i) {
         const bool offered = static_cast<WeaponList>(i) == state.offeredList;
-        if (m_ui.weaponBoxes[i]->isHidden() == offered) {
-            m_ui.weaponBoxes[i]->setHidden(!offered);
+        if (m_ui.weaponBoxes()[i]->isHidden() == offered) {
+            m_ui.weaponBoxes()[i]->setHidden(!offered);
         }
     }
     if (m_ui.Button8->isHidden() == state.specializeVisible) {

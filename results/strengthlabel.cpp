@@ -6,8 +6,7 @@
 
 namespace tavrel {
 
-StrengthLabel::StrengthLabel(const QString& text, int slashCentre, QWidget* parent)
-    : QLabel(text, parent), m_slashCentre(slashCentre) {
+StrengthLabel::StrengthLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
 }
 

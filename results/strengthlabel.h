@@ -11,7 +11,10 @@ namespace tavrel {
 class StrengthLabel : public QLabel {
     Q_OBJECT
 public:
-    StrengthLabel(const QString& text, int slashCentre, QWidget* parent);
+    explicit StrengthLabel(QWidget* parent);
+
+    // Where the slash is centred, in the parent's coordinates.
+    void setSlashCentre(int centre) { m_slashCentre = centre; }
 
     // For a window enlarged by `factor`: the slash's place in the gap moves with the fields.
     void scale(qreal factor) { m_slashCentre = qRound(m_slashCentre * factor); }
@@ -23,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int m_slashCentre;  // in the parent's coordinates
+    int m_slashCentre = 0;  // in the parent's coordinates
 };
 
 }  // namespace tavrel

@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
         // The history of characters grows by design until it holds a thousand; kept short here,
         // it is full within the first few generations, so growth after mid-run is a leak.
         windows.results.setHistoryCapacity(4);
-        QObject::connect(&windows.options, &TForm1::closed, &app, &QApplication::quit);
+        QObject::connect(&windows.options, &tavrel::TForm1::closed, &app, &QApplication::quit);
         tavrel::soak::Driver driver(windows, settings, report);
         windows.options.show();
         driver.start();

@@ -50,8 +50,7 @@ void Driver::optionsAction() {
     };
     const int pick = below(100);
     if (pick < 35) {
-        const auto name = kClassBoxObjectNames[static_cast<std::size_t>(below(kClassBoxCount))];
-        auto* box = w.findChild<QCheckBox*>(QLatin1String(name.data(), name.size()));
+        QCheckBox* box = w.controls().classBoxes()[static_cast<std::size_t>(below(kClassBoxCount))];
         post([box] { box->click(); });
     } else if (pick < 45) {
         auto* school =
@@ -155,7 +154,7 @@ void Driver::resultsAction() {
         const QString typed = chance(25) ? randomText() : QString();
         const int index = below(64);
         post([&ui, typed, index] {
-            for (QComboBox* box : ui.weaponBoxes) {
+            for (QComboBox* box : ui.weaponBoxes()) {
                 if (box->isHidden())
                     continue;
                 if (!typed.isEmpty() && box->isEditable()) {
@@ -188,7 +187,7 @@ void Driver::resultsAction() {
             c = chance(40) ? below(64) : 0;
         post([&ui, choices] {
             for (std::size_t i = 0; i < choices.size(); ++i) {
-                QComboBox* box = ui.groupBoxes[i];
+                QComboBox* box = ui.groupBoxes()[i];
                 if (box->count() > 0)
                     box->setCurrentIndex(choices[i] % box->count());
             }

@@ -19,6 +19,8 @@
 #include "radiogroup.h"
 
 using tavrel::CharacterOptions;
+using tavrel::RadioGroup;
+using tavrel::TForm1;
 
 namespace {
 
