@@ -7,6 +7,7 @@
 
 #include "appinfo.h"
 #include "aslink.h"
+#include "controltable.h"
 #include "fontscale.h"
 #include "linklabel.h"
 
@@ -28,9 +29,7 @@ namespace tavrel {
 
 namespace {
 
-const QString kAuthorCredit = QString::fromUtf8(TAVREL_AUTHOR_CREDIT);
 const QString kAuthorMail = QString::fromUtf8(TAVREL_AUTHOR_MAIL);
-const QString kSecondCredit = QString::fromUtf8(TAVREL_SECOND_CREDIT);
 const QString kSecondMail = QString::fromUtf8(TAVREL_SECOND_MAIL);
 
 const QString kProgramName = QString::fromUtf8(appinfo::kName);
@@ -58,15 +57,6 @@ QFont textFont(int pixels) {
     return font;
 }
 
-QLabel* creditLabel(QWidget* parent, const char* name, const QString& text, int top, qreal scale) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(textFont(scaledPixels(kCreditPixels, scale)));
-    label->adjustSize();
-    label->move(kMargin, top);
-    return label;
-}
-
 // Puts `link` on the line of `credit`, just after it. The link's margin holds its focus frame,
 // so the link starts that much earlier and higher for its text to line up with the credit's.
 void placeLink(LinkLabel* link, QLabel* credit, qreal scale) {
@@ -76,21 +66,25 @@ void placeLink(LinkLabel* link, QLabel* credit, qreal scale) {
                credit->y() - link->margin());
 }
 
-// A blue, underlined link with a hand cursor; placeLink puts it on its credit's line.
-LinkLabel* mailLabel(QWidget* parent, const char* name, const QString& text, const QString& address,
-                     qreal scale) {
-    auto* label = new LinkLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    QFont font = textFont(scaledPixels(kCreditPixels, scale));
-    font.setUnderline(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label->setPalette(palette);
-    label->setToolTip(address);
-    label->setAccessibleDescription(QStringLiteral("Write a mail to ") + address);
-    return label;
-}
+using C = AboutControls;
+using Row = ControlRow<Fields<C, QLabel, LinkLabel, TASLink, QPushButton>>;
+
+// clang-format off
+// The window's controls in the order they are created, which is also the order of the Tab key.
+// The title is the program's name, set by the build, so it is given its text apart. Each link
+// follows its credit on the credit's line (placeLink), so it is placed when the credit's font
+// is known; its hint is the address it writes to.
+constexpr std::array kControls{
+//      field         object name  parent  x         y                 w                             h                         caption                hint
+    Row{&C::Label1,  "Label1",    "",     {kMargin,  kMargin,          kClientWidth - 2 * kMargin,   kFirstCreditTop - 12}},
+    Row{&C::Label2,  "Label2",    "",     {kMargin,  kFirstCreditTop}, TAVREL_AUTHOR_CREDIT},
+    Row{&C::Label3,  "Label3",    "",     {},                          "(mail me!)",          TAVREL_AUTHOR_MAIL},
+    Row{&C::Label4,  "Label4",    "",     {kMargin,  kSecondCreditTop}, TAVREL_SECOND_CREDIT},
+    Row{&C::Label5,  "Label5",    "",     {},                          "(mail him)",          TAVREL_SECOND_MAIL},
+    Row{&C::ASLink1, "ASLink1",   "",     {200,      96},              {},                    {}, {}, kHidden},
+    Row{&C::Button1, "Button1",   "",     {kClientWidth - kMargin - 75, kClientHeight - kMargin - 25, 75, 25}, "OK", {}, {}, kDefault},
+};
+// clang-format on
 
 }  // namespace
 
@@ -105,39 +99,37 @@ TForm3::TForm3(QWidget* parent, LinkOpener opener, qreal scale)
     // At its final size from the start, so that no font is loaded only to be replaced.
     setFont(designFont(scale));
 
-    Label1 = new QLabel(kTitle, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(kMargin, kMargin, kClientWidth - 2 * kMargin, kFirstCreditTop - 12);
+    buildControls(this, m_ui, kControls);
+    m_ui.Label1->setText(kTitle);
+    m_ui.Label1->setWordWrap(true);
+    m_ui.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The largest size until the window first opens: fitting the title loads a font for every
     // size it tries, and the window, created at every start, is seldom opened. showEvent fits
     // it on every opening.
-    Label1->setFont(textFont(scaledPixels(kTitlePixels, scale)));
-
-    Label2 = creditLabel(this, "Label2", kAuthorCredit, kFirstCreditTop, scale);
-    Label3 = mailLabel(this, "Label3", QStringLiteral("(mail me!)"), kAuthorMail, scale);
-    Label4 = creditLabel(this, "Label4", kSecondCredit, kSecondCreditTop, scale);
-    Label5 = mailLabel(this, "Label5", QStringLiteral("(mail him)"), kSecondMail, scale);
-    connect(Label3, &LinkLabel::activated, this, &TForm3::Label3Click);
-    connect(Label5, &LinkLabel::activated, this, &TForm3::Label5Click);
-
-    // Never shown: it only builds the "mailto:" text and hands it to the desktop.
-    ASLink1 = new TASLink(this, std::move(opener));
-    ASLink1->setObjectName(QStringLiteral("ASLink1"));
-    ASLink1->move(200, 96);
-    ASLink1->setVisible(false);
-
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(kClientWidth - kMargin - 75, kClientHeight - kMargin - 25, 75, 25);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    m_ui.Label1->setFont(textFont(scaledPixels(kTitlePixels, scale)));
+    for (QLabel* credit : {m_ui.Label2, m_ui.Label4}) {
+        credit->setFont(textFont(scaledPixels(kCreditPixels, scale)));
+        credit->adjustSize();
+    }
+    // Blue and underlined, with a hand cursor (LinkLabel's own).
+    QFont linkFont = textFont(scaledPixels(kCreditPixels, scale));
+    linkFont.setUnderline(true);
+    for (LinkLabel* link : {m_ui.Label3, m_ui.Label5}) {
+        link->setFont(linkFont);
+        QPalette palette = link->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        link->setPalette(palette);
+        link->setAccessibleDescription(QStringLiteral("Write a mail to ") + link->toolTip());
+    }
+    connect(m_ui.Label3, &LinkLabel::activated, this, &TForm3::Label3Click);
+    connect(m_ui.Label5, &LinkLabel::activated, this, &TForm3::Label5Click);
+    m_ui.ASLink1->setLinkOpener(std::move(opener));
+    connect(m_ui.Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
 
     scaleGeometry(this, scale);
     // Each link follows its credit on the credit's line, in the enlarged window.
-    placeLink(Label3, Label2, scale);
-    placeLink(Label5, Label4, scale);
+    placeLink(m_ui.Label3, m_ui.Label2, scale);
+    placeLink(m_ui.Label5, m_ui.Label4, scale);
 }
 
 void TForm3::Label3Click() {
@@ -153,10 +145,10 @@ void TForm3::Button1Click() {
 }
 
 void TForm3::mailTo(const QString& address) {
-    ASLink1->setURLType(utMailto);
-    ASLink1->setCaption(address);
+    m_ui.ASLink1->setURLType(utMailto);
+    m_ui.ASLink1->setCaption(address);
     // Whether a mail program took the address is not reported: without one, nothing happens.
-    ASLink1->openLink();
+    m_ui.ASLink1->openLink();
 }
 
 // The title is meant as the program's name on one line and the version on the next. Fonts wider
@@ -169,11 +161,13 @@ void TForm3::mailTo(const QString& address) {
 // text never needs more room, so a binary search finds the largest size that fits with a third
 // of the loads of trying every size from the largest down.
 void TForm3::fitTitle(qreal scale) {
-    const int nameRoom = Label1->width() * 19 / 20;
+    const int nameRoom = m_ui.Label1->width() * 19 / 20;
     const auto fits = [&](int pixels) {
-        Label1->setFont(textFont(pixels));
-        const bool nameFits = Label1->fontMetrics().horizontalAdvance(kProgramName) <= nameRoom;
-        return nameFits && Label1->heightForWidth(Label1->width()) <= Label1->height();
+        m_ui.Label1->setFont(textFont(pixels));
+        const bool nameFits =
+            m_ui.Label1->fontMetrics().horizontalAdvance(kProgramName) <= nameRoom;
+        return nameFits &&
+               m_ui.Label1->heightForWidth(m_ui.Label1->width()) <= m_ui.Label1->height();
     };
     int low = qRound(kSmallestTitlePixels * scale);
     int high = qRound(kTitlePixels * scale);
@@ -188,7 +182,7 @@ void TForm3::fitTitle(qreal scale) {
             high = middle - 1;
         }
     }
-    Label1->setFont(textFont(best));
+    m_ui.Label1->setFont(textFont(best));
 }
 
 void TForm3::showEvent(QShowEvent* event) {
@@ -201,10 +195,10 @@ void TForm3::showEvent(QShowEvent* event) {
         }
         // The title is fitted to the font it is drawn in, and the links to their credits.
         fitTitle(m_scale);
-        placeLink(Label3, Label2, m_scale);
-        placeLink(Label5, Label4, m_scale);
+        placeLink(m_ui.Label3, m_ui.Label2, m_scale);
+        placeLink(m_ui.Label5, m_ui.Label4, m_scale);
         // "OK" has the focus, so that Enter closes the window rather than starting a mail.
-        Button1->setFocus(Qt::OtherFocusReason);
+        m_ui.Button1->setFocus(Qt::OtherFocusReason);
     }
     QDialog::showEvent(event);
 }

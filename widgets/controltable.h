@@ -27,7 +27,7 @@ namespace tavrel {
 
 // A control's place and size in the window's design, in pixels within its parent, for the
 // 8-point font (scaleGeometry enlarges them afterwards). A label given no size takes the size
-// of its text.
+// of its text; any other control keeps the size it gives itself.
 struct Place {
     int x = 0;
     int y = 0;
@@ -110,7 +110,9 @@ void apply(W* w, const Row& row) {
         w->setGeometry(row.place.x, row.place.y, row.place.width, row.place.height);
     } else {
         w->move(row.place.x, row.place.y);
-        w->adjustSize();
+        if constexpr (std::is_base_of_v<QLabel, W>) {
+            w->adjustSize();
+        }
     }
     if (!row.hint.empty()) {
         w->setToolTip(text(row.hint));
