@@ -69,11 +69,12 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
     setSizeGripEnabled(false);
 
     // Both timers run from creation with the intervals the engine starts with.
-    m_timer1 =
+    m_revealTimer =
         new IntervalTimer(QStringLiteral("Timer1"), m_generator.state().revealInterval, this);
-    m_timer2 = new IntervalTimer(QStringLiteral("Timer2"), m_generator.state().fillInterval, this);
-    connect(m_timer1, &IntervalTimer::timeout, this, &TForm2::Timer1Timer);
-    connect(m_timer2, &IntervalTimer::timeout, this, &TForm2::Timer2Timer);
+    m_fillTimer =
+        new IntervalTimer(QStringLiteral("Timer2"), m_generator.state().fillInterval, this);
+    connect(m_revealTimer, &IntervalTimer::timeout, this, &TForm2::Timer1Timer);
+    connect(m_fillTimer, &IntervalTimer::timeout, this, &TForm2::Timer2Timer);
 
     // The new actions come through shortcuts and the window's context menu, so that no control
     // moves. Built with the window (not its controls), so that the shortcuts work at once.
@@ -409,8 +410,8 @@ void TForm2::nameTyped() {
 
 void TForm2::afterEngineCall() {
     const DriverState& state = m_generator.state();
-    m_timer1->setInterval(state.revealInterval);
-    m_timer2->setInterval(state.fillInterval);
+    m_revealTimer->setInterval(state.revealInterval);
+    m_fillTimer->setInterval(state.fillInterval);
     updateHistoryActions();
     render();
 }

@@ -44,8 +44,8 @@ public:
     // The window's controls, as the user sees them.
     const ResultsControls& controls();
     void setVisible(bool visible) override;
-    IntervalTimer& revealTimer() { return *m_timer1; }
-    IntervalTimer& fillTimer() { return *m_timer2; }
+    IntervalTimer& revealTimer() { return *m_revealTimer; }
+    IntervalTimer& fillTimer() { return *m_fillTimer; }
 
     // Every character shown in this run (see CharacterHistory).
     const CharacterHistory& history() const { return m_history; }
@@ -121,8 +121,8 @@ private:
     qreal m_scale;
     ResultsControls m_ui;  // empty until built; read through ui()
     bool m_built = false;
-    IntervalTimer* m_timer1 = nullptr;
-    IntervalTimer* m_timer2 = nullptr;
+    IntervalTimer* m_revealTimer = nullptr;
+    IntervalTimer* m_fillTimer = nullptr;
     std::unique_ptr<SavePathChooser> m_chooser;
     std::unique_ptr<MessageReporter> m_reporter;
     // What the list boxes show, so a tick that only appends keeps the user's selection.
