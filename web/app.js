@@ -211,14 +211,18 @@ function utcMillisecondsNow() {
 // the same choices.
 function generate(seed, time, reroll) {
   if (reroll) {
+    const step = session.steps();
     session.reroll();
+    // No link gives the choices of some opened files: the entry replays the file and the reroll.
+    entry = session.linkQuery() ? { query: session.linkQuery(), ops: [] }
+      : { ...entry, query: '', ops: [...entry.ops, [step, 'reroll']] };
   } else {
     session?.delete();
     session = new tavrel.Session(seed, time);
     session.begin(form);
+    entry = { query: session.linkQuery(), ops: [] };
   }
-  entry = { query: session.linkQuery(), ops: [] };
-  history.pushState(entry, '', '?' + entry.query);
+  history.pushState(entry, '', entry.query ? '?' + entry.query : location.pathname);
   reveal();
 }
 

@@ -148,6 +148,7 @@ public:
     // Starts a generation with the form's choices; the next one (a reroll) continues the run.
     void begin(const Form& form) {
         m_options = form.options();
+        m_formTakes = true;
         started(m_schedule.begin(m_options));
     }
     // "ReRoll": the next generation of the run, with the same choices (an opened character's).
@@ -169,7 +170,8 @@ public:
         generator().restore(saved.options, saved.character,
                             restoredState(saved.options, saved.character));
         m_origin = saved.origin;
-        m_linked = saved.origin && regeneratedBy(*saved.origin, saved);
+        m_formTakes = Form().apply(saved.options);
+        m_linked = m_formTakes && saved.origin && regeneratedBy(*saved.origin, saved);
         if (m_linked) {
             m_start = {saved.origin->seed, saved.origin->startTime};
         }
@@ -200,7 +202,8 @@ public:
     int steps() const { return m_schedule.steps(); }
     double seed() const { return m_start.seed; }
     double time() const { return m_start.time; }
-    // The link's words; empty for an opened character that no link gives as it was rolled.
+    // The link's words; empty for an opened character that no link gives as it was rolled, and
+    // for the rerolls of a file whose choices the form cannot take.
     std::string linkQuery() const { return m_linked ? cli::linkQuery(m_options, m_start) : ""; }
     std::string json() const {
         std::string out;
@@ -251,15 +254,12 @@ private:
     void started(VirtualSchedule::Start start) {
         m_start = start;
         m_origin = CharacterOrigin{start.seed, start.time};
-        m_linked = true;
+        m_linked = m_formTakes;
     }
 
-    // A file's seed and start time are only a claim: its link is offered only when the form
-    // takes its choices and they regenerate exactly the character in the file, unedited.
+    // A file's seed and start time are only a claim: its link is offered only when they
+    // regenerate exactly the character in the file, unedited.
     static bool regeneratedBy(const CharacterOrigin& origin, const SavedCharacter& saved) {
-        if (!Form().apply(saved.options)) {
-            return false;
-        }
         VirtualSchedule again(origin.seed, origin.startTime);
         again.generate(saved.options);
         return again.finished() && again.character() == saved.character;
@@ -269,6 +269,7 @@ private:
     CharacterOptions m_options;
     VirtualSchedule::Start m_start{};
     std::optional<CharacterOrigin> m_origin;  // as the JSON download writes it
+    bool m_formTakes = false;                 // whether the form, and so a link, can give m_options
     bool m_linked = false;                    // whether m_start regenerates the character
 };
 

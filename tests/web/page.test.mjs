@@ -336,6 +336,21 @@ test('a character file opens as the command wrote it, offers a link only when th
   assert.equal(rerolled.classLine, edited.classLine);
   const again = new URL(await page.getAttribute('#link', 'href')).search.slice(1);
   assert.deepEqual(expectedShown(parse(run(...cliArgs(again), '--format', 'json'))), rerolled, again);
+  // Choices the form refuses (a lawful good thief) reroll as well; no link can give them, so the
+  // history entry keeps the file and the reroll, and Back and Forward bring both back.
+  const lawfulFile = join(folder, 'lawful-thief.json');
+  await writeFile(lawfulFile, JSON.stringify({ ...edited, options: { ...edited.options, lawChaos: 0, goodEvil: 0 } }));
+  await page.setInputFiles('#open-file', lawfulFile);
+  await shownName(page, edited.name);
+  await page.click('#reroll');
+  await revealed(page);
+  const lawful = await shown(page);
+  assert.equal(await page.isHidden('#link-row'), true);
+  await page.goBack();
+  await shownName(page, edited.name);
+  await page.goForward();
+  await shownName(page, lawful.name);
+  assert.deepEqual(await shown(page), lawful);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
