@@ -388,8 +388,12 @@ function download(bytes, type, name) {
 }
 
 $('save-sheet').addEventListener('click', () => download(session.sheet(), 'text/html', 'character.htm'));
-$('save-json').addEventListener('click', () =>
-  download(session.json() + '\n', 'application/json', 'character.json'));
+$('save-json').addEventListener('click', () => {
+  // A file the page could not open again is not written.
+  const refusal = session.jsonRefusal();
+  if (refusal) say($('message'), 'Not saved: ' + refusal);
+  else download(session.json() + '\n', 'application/json', 'character.json');
+});
 
 window.addEventListener('popstate', (event) => {
   if (event.state) {

@@ -211,6 +211,9 @@ public:
                             m_origin ? &*m_origin : nullptr);
         return out;
     }
+    // What the reader would refuse in that JSON, checked before it is saved as the results window
+    // does: a typed name or a list grown by hand may pass the file's limits. Empty if nothing.
+    std::string jsonRefusal() const { return readCharacterJson(json()).error; }
     // The sheet's bytes (ISO 8859-1), as a fresh Uint8Array the page can hand to a Blob.
     val sheet() const {
         const std::string bytes = characterSheet(m_schedule.character());
@@ -373,6 +376,7 @@ EMSCRIPTEN_BINDINGS(tavrel) {
         .function("time", &Session::time)
         .function("linkQuery", &Session::linkQuery)
         .function("json", &Session::json)
+        .function("jsonRefusal", &Session::jsonRefusal)
         .function("sheet", &Session::sheet)
         .function("character", &Session::character);
     function("applyLink", &applyLink);

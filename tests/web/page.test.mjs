@@ -388,6 +388,10 @@ test('a refused file gets the reader\'s message naming the member, and changes n
   await page.waitForFunction(() => document.getElementById('message').textContent.startsWith('huge.json'));
   assert.equal(await page.textContent('#message'), 'huge.json: the file is larger than 1 MiB');
   assert.deepEqual([await shown(page), page.url()], before);
+  // Nor does the page save a file it would refuse: a name typed past the limit of a text.
+  await page.fill('#name', 'x'.repeat(5000));
+  await page.click('#save-json');
+  assert.match(await page.textContent('#message'), /^Not saved: member "name": /);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
