@@ -1,7 +1,8 @@
 // The page: mirrors the engine's rules model into the options form, reveals a generation at the
 // desktop's pace on the virtual schedule, and forwards every edit to the engine. Each character
 // is a browser history entry; its state holds the link's words and the edits made since, so Back
-// and Forward replay it exactly.
+// and Forward replay it exactly. A character opened from a file keeps the file's character
+// instead of the words, and has a link only when the file's seed and time regenerate it.
 import createTavrel from './tavrel.js';
 
 const STEP_MS = 10;  // the reveal and fill timers' interval, as on the desktop
@@ -103,7 +104,7 @@ function say(element, text) {
 // ----- the character ------------------------------------------------------------------------
 
 let session = null;   // the engine's run of generations
-let entry = null;     // {query, ops}: the words and edits of the character on show
+let entry = null;     // {query, ops}, or {file, seed, time, query, ops}: the character on show
 let revealTimer = 0;
 
 const scoreRows = ['STR', 'CON', 'DEX', 'INT', 'WIS', 'CHA'].map((ability) => {
@@ -169,9 +170,11 @@ function showCharacter() {
   $('result').setAttribute('aria-busy', String(c.running));
   $('result').dataset.state = c.running ? 'revealing' : 'revealed';
   const link = new URL(location.href);
-  link.search = '?' + entry.query;
+  link.search = entry.query ? '?' + entry.query : '';
   link.hash = '';
   $('link').href = link.href;
+  $('link-row').hidden = !entry.query;
+  $('no-link-note').hidden = Boolean(entry.query);
   $('result').hidden = false;
 }
 
@@ -208,14 +211,18 @@ function utcMillisecondsNow() {
 // the same choices.
 function generate(seed, time, reroll) {
   if (reroll) {
+    const step = session.steps();
     session.reroll();
+    // No link gives the choices of some opened files: the entry replays the file and the reroll.
+    entry = session.linkQuery() ? { query: session.linkQuery(), ops: [] }
+      : { ...entry, query: '', ops: [...entry.ops, [step, 'reroll']] };
   } else {
     session?.delete();
     session = new tavrel.Session(seed, time);
     session.begin(form);
+    entry = { query: session.linkQuery(), ops: [] };
   }
-  entry = { query: session.linkQuery(), ops: [] };
-  history.pushState(entry, '', '?' + entry.query);
+  history.pushState(entry, '', entry.query ? '?' + entry.query : location.pathname);
   reveal();
 }
 
@@ -246,21 +253,64 @@ function applyWords(query) {
   return result;
 }
 
-// Shows a history entry as the user left it: its generation and its edits, replayed at once.
+// Shows a history entry as the user left it: its generation (or its file) and its edits,
+// replayed at once.
 function restore(state) {
   stopReveal();
-  const words = applyWords(state.query);
-  if (!words) return;
-  session?.delete();
-  session = new tavrel.Session(words.seed, words.time);
-  session.begin(form);
+  if (state.file !== undefined) {
+    const opened = new tavrel.Session(state.seed, state.time);
+    if (opened.open(new TextEncoder().encode(state.file)).error !== undefined) {
+      opened.delete();
+      return;
+    }
+    say($('message'), '');
+    session?.delete();
+    session = opened;
+  } else {
+    const words = applyWords(state.query);
+    if (!words) return;
+    session?.delete();
+    session = new tavrel.Session(words.seed, words.time);
+    session.begin(form);
+  }
   for (const [step, op, ...args] of state.ops) {
     while (session.steps() < step && session.step()) { /* up to the edit's step */ }
     session[op](...args);
   }
   session.finish();
-  entry = { query: state.query, ops: state.ops.slice() };
+  entry = { ...state, ops: state.ops.slice() };
   showCharacter();
+}
+
+// Opens a character file with the windows' checks. A refused file shows the reader's message
+// and changes nothing else; an opened one is shown fully revealed, as a new history entry.
+async function openFile(file) {
+  let bytes;
+  try {
+    bytes = new Uint8Array(await file.slice(0, tavrel.characterFileLimit() + 1).arrayBuffer());
+  } catch (error) {
+    say($('message'), file.name + ': cannot be read: ' + error.message);
+    return;
+  }
+  // The dice of later new names and rerolls start from now, as a new generation's do.
+  const now = utcMillisecondsNow();
+  const opened = new tavrel.Session(now, now);
+  const result = opened.open(bytes);
+  if (result.error !== undefined) {
+    opened.delete();
+    say($('message'), file.name + ': ' + result.error);
+    return;
+  }
+  stopReveal();
+  session?.delete();
+  session = opened;
+  say($('message'), '');
+  say($('form-message'), '');
+  // The page's own JSON of it: the same character, and what the history entry replays.
+  entry = { file: session.json(), seed: now, time: now, query: session.linkQuery(), ops: [] };
+  history.pushState(entry, '', entry.query ? '?' + entry.query : location.pathname);
+  showCharacter();
+  $('result-title').focus();
 }
 
 function openLink() {
@@ -292,6 +342,11 @@ $('options').addEventListener('submit', (event) => {
   $('result-title').focus();
 });
 
+$('open-file').addEventListener('change', () => {
+  const file = $('open-file').files[0];
+  $('open-file').value = '';  // so that choosing the same file again opens it again
+  if (file) openFile(file);
+});
 $('reroll').addEventListener('click', () => generate(0, 0, true));
 $('new-name').addEventListener('click', () => edit('newName'));
 $('name').addEventListener('input', () => edit('setName', $('name').value));
@@ -333,8 +388,12 @@ function download(bytes, type, name) {
 }
 
 $('save-sheet').addEventListener('click', () => download(session.sheet(), 'text/html', 'character.htm'));
-$('save-json').addEventListener('click', () =>
-  download(session.json() + '\n', 'application/json', 'character.json'));
+$('save-json').addEventListener('click', () => {
+  // A file the page could not open again is not written.
+  const refusal = session.jsonRefusal();
+  if (refusal) say($('message'), 'Not saved: ' + refusal);
+  else download(session.json() + '\n', 'application/json', 'character.json');
+});
 
 window.addEventListener('popstate', (event) => {
   if (event.state) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -49,6 +50,16 @@ val numbers(const Array& values) {
     for (const auto v : values)
         list.call<void>("push", static_cast<int>(v));
     return list;
+}
+
+// A Uint8Array's bytes, copied as they are: a character file is read as bytes, so that the
+// reader itself sees any invalid UTF-8 rather than the browser's replacement characters.
+std::string bytesOf(const val& array) {
+    std::string bytes(array["length"].as<std::size_t>(), '\0');
+    val view(emscripten::typed_memory_view(bytes.size(),
+                                           reinterpret_cast<unsigned char*>(bytes.data())));
+    view.call<void>("set", array);
+    return bytes;
 }
 
 // Why the rules withdraw a class box or a school button, in the words every front end uses;
@@ -137,10 +148,35 @@ public:
     // Starts a generation with the form's choices; the next one (a reroll) continues the run.
     void begin(const Form& form) {
         m_options = form.options();
-        m_start = m_schedule.begin(m_options);
+        m_formTakes = true;
+        started(m_schedule.begin(m_options));
     }
-    // "ReRoll": the next generation of the run, with the same choices.
-    void reroll() { m_start = m_schedule.begin(m_options); }
+    // "ReRoll": the next generation of the run, with the same choices (an opened character's).
+    void reroll() { started(m_schedule.begin(m_options)); }
+
+    // Shows a character file's character as it stands, fully revealed, the way the results
+    // window opens one: the weapon list and "Specialize in" its generation would offer, and the
+    // same edits, new names and rerolls as on a generated character. A refused file leaves the
+    // session as it was and gives the reader's message as {error}.
+    val open(const val& bytes) {
+        const CharacterReadResult read = readCharacterJson(bytesOf(bytes));
+        val result = val::object();
+        if (!read.character) {
+            result.set("error", read.error);
+            return result;
+        }
+        const SavedCharacter& saved = *read.character;
+        m_options = saved.options;
+        generator().restore(saved.options, saved.character,
+                            restoredState(saved.options, saved.character));
+        m_origin = saved.origin;
+        m_formTakes = Form().apply(saved.options);
+        m_linked = m_formTakes && saved.origin && regeneratedBy(*saved.origin, saved);
+        if (m_linked) {
+            m_start = {saved.origin->seed, saved.origin->startTime};
+        }
+        return result;
+    }
     bool step() { return m_schedule.step(); }
     bool finished() const { return m_schedule.finished(); }
     // All the remaining steps at once: for a character restored from history.
@@ -166,13 +202,18 @@ public:
     int steps() const { return m_schedule.steps(); }
     double seed() const { return m_start.seed; }
     double time() const { return m_start.time; }
-    std::string linkQuery() const { return cli::linkQuery(m_options, m_start); }
+    // The link's words; empty for an opened character that no link gives as it was rolled, and
+    // for the rerolls of a file whose choices the form cannot take.
+    std::string linkQuery() const { return m_linked ? cli::linkQuery(m_options, m_start) : ""; }
     std::string json() const {
-        const CharacterOrigin origin{m_start.seed, m_start.time};
         std::string out;
-        appendCharacterJson(out, m_options, m_schedule.character(), &origin);
+        appendCharacterJson(out, m_options, m_schedule.character(),
+                            m_origin ? &*m_origin : nullptr);
         return out;
     }
+    // What the reader would refuse in that JSON, checked before it is saved as the results window
+    // does: a typed name or a list grown by hand may pass the file's limits. Empty if nothing.
+    std::string jsonRefusal() const { return readCharacterJson(json()).error; }
     // The sheet's bytes (ISO 8859-1), as a fresh Uint8Array the page can hand to a Blob.
     val sheet() const {
         const std::string bytes = characterSheet(m_schedule.character());
@@ -213,9 +254,26 @@ public:
 private:
     Generator& generator() { return m_schedule.generator(); }
 
+    void started(VirtualSchedule::Start start) {
+        m_start = start;
+        m_origin = CharacterOrigin{start.seed, start.time};
+        m_linked = m_formTakes;
+    }
+
+    // A file's seed and start time are only a claim: its link is offered only when they
+    // regenerate exactly the character in the file, unedited.
+    static bool regeneratedBy(const CharacterOrigin& origin, const SavedCharacter& saved) {
+        VirtualSchedule again(origin.seed, origin.startTime);
+        again.generate(saved.options);
+        return again.finished() && again.character() == saved.character;
+    }
+
     VirtualSchedule m_schedule;
     CharacterOptions m_options;
     VirtualSchedule::Start m_start{};
+    std::optional<CharacterOrigin> m_origin;  // as the JSON download writes it
+    bool m_formTakes = false;                 // whether the form, and so a link, can give m_options
+    bool m_linked = false;                    // whether m_start regenerates the character
 };
 
 // A link's query, decoded into name=value pairs by the page, read with the command's checks and
@@ -270,6 +328,12 @@ val lists() {
     return v;
 }
 
+// The most of a character file the page hands to the reader: one byte past the limit is
+// enough for it to refuse a larger file.
+double characterFileLimit() {
+    return static_cast<double>(kCharacterFileLimit);
+}
+
 std::string timeText(double ms) {
     return cli::formatTime(static_cast<std::uint32_t>(ms));
 }
@@ -294,6 +358,7 @@ EMSCRIPTEN_BINDINGS(tavrel) {
         .constructor<double, double>()
         .function("begin", &Session::begin)
         .function("reroll", &Session::reroll)
+        .function("open", &Session::open)
         .function("step", &Session::step)
         .function("finished", &Session::finished)
         .function("finish", &Session::finish)
@@ -311,11 +376,13 @@ EMSCRIPTEN_BINDINGS(tavrel) {
         .function("time", &Session::time)
         .function("linkQuery", &Session::linkQuery)
         .function("json", &Session::json)
+        .function("jsonRefusal", &Session::jsonRefusal)
         .function("sheet", &Session::sheet)
         .function("character", &Session::character);
     function("applyLink", &applyLink);
     function("lists", &lists);
     function("timeText", &timeText);
+    function("characterFileLimit", &characterFileLimit);
 }
 
 }  // namespace tavrel::web

@@ -4,7 +4,8 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { readFile } from 'node:fs/promises';
+import { mkdtemp, readFile, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
 import { createRequire } from 'node:module';
@@ -278,4 +279,119 @@ test('a bad or refused link names the value, generates nothing and throws nothin
     assert.equal(await page.isHidden('#result'), true, query);
     assert.equal(await page.locator('#message img').count(), 0, query);
   });
+});
+
+// The reader's message for a file, as `tavrel-cli sheet` gives it for a one-line file.
+function sheetRefusal(path) {
+  try {
+    execFileSync(cli, ['sheet', path], { stdio: 'pipe' });
+  } catch (error) {
+    const message = error.stderr.toString('utf8').trim();
+    return message.slice(message.indexOf(`'${path}': `) + path.length + 4);
+  }
+  assert.fail(`tavrel-cli sheet accepted ${path}`);
+}
+
+const shownName = (page, name) =>
+  page.waitForFunction((name) => document.getElementById('name').value === name, name);
+
+test('a character file opens as the command wrote it, offers a link only when that regenerates it', async () => {
+  const folder = await mkdtemp(join(tmpdir(), 'tavrel-open-'));
+  const line = run(...cliArgs(samples[0]), '--format', 'json').trimEnd();
+  const cliFile = join(folder, 'cli.json');
+  await writeFile(cliFile, Buffer.from(line + '\n', 'latin1'));
+  // The same character with its name typed over, as a desktop user might have saved it.
+  const edited = { ...parse(line), name: 'Édith of the Vale' };
+  const editedFile = join(folder, 'edited.json');
+  await writeFile(editedFile, JSON.stringify(edited, null, 2));
+
+  const page = await openPage('?' + samples[1]);
+  await revealed(page);
+  await page.setInputFiles('#open-file', cliFile);
+  await shownName(page, parse(line).name);
+  assert.deepEqual(await shown(page), expectedShown(parse(line)));
+  assert.equal((await downloaded(page, '#save-json')).toString('latin1'), line + '\n');
+  assert.ok((await downloaded(page, '#save-sheet')).equals(execFileSync(cli, ['sheet', cliFile])));
+  const link = new URL(await page.getAttribute('#link', 'href'));
+  assert.equal(run(...cliArgs(link.search.slice(1)), '--format', 'json').trimEnd(), line);
+
+  await page.setInputFiles('#open-file', editedFile);
+  await shownName(page, edited.name);
+  assert.deepEqual(await shown(page), expectedShown(edited));
+  assert.deepEqual(JSON.parse(await downloaded(page, '#save-json')), edited);
+  assert.equal(await page.isHidden('#link-row'), true, 'an edited file is not what its seed gives');
+  assert.equal(await page.evaluate(() => location.search), '');
+  await page.click('#new-name');
+  const renamed = await shown(page);
+  assert.notEqual(renamed.name, edited.name);
+  await page.goBack();
+  await shownName(page, parse(line).name);
+  await page.goForward();
+  await shownName(page, renamed.name);
+  assert.deepEqual(await shown(page), renamed);
+  // A reroll keeps the opened character's choices, and its link gives the command's character.
+  await page.click('#reroll');
+  await revealed(page);
+  const rerolled = await shown(page);
+  assert.equal(rerolled.classLine, edited.classLine);
+  const again = new URL(await page.getAttribute('#link', 'href')).search.slice(1);
+  assert.deepEqual(expectedShown(parse(run(...cliArgs(again), '--format', 'json'))), rerolled, again);
+  // Choices the form refuses (a lawful good thief) reroll as well; no link can give them, so the
+  // history entry keeps the file and the reroll, and Back and Forward bring both back.
+  const lawfulFile = join(folder, 'lawful-thief.json');
+  await writeFile(lawfulFile, JSON.stringify({ ...edited, options: { ...edited.options, lawChaos: 0, goodEvil: 0 } }));
+  await page.setInputFiles('#open-file', lawfulFile);
+  await shownName(page, edited.name);
+  await page.click('#reroll');
+  await revealed(page);
+  const lawful = await shown(page);
+  assert.equal(await page.isHidden('#link-row'), true);
+  await page.goBack();
+  await shownName(page, edited.name);
+  await page.goForward();
+  await shownName(page, lawful.name);
+  assert.deepEqual(await shown(page), lawful);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('a refused file gets the reader\'s message naming the member, and changes nothing', async () => {
+  const folder = await mkdtemp(join(tmpdir(), 'tavrel-refused-'));
+  const line = Buffer.from(run(...cliArgs(samples[3]), '--format', 'json').trimEnd(), 'latin1');
+  const good = JSON.parse(line.toString('utf8'));
+  const files = {
+    'cut.json': line.subarray(0, 200),
+    'level.json': JSON.stringify({ ...good, level: String(good.level) }),
+    'weapons.json': JSON.stringify({ ...good, weapons: [1] }),
+    // Invalid UTF-8 in the name must reach the reader as bytes, not as replacement characters.
+    'latin1.json': Buffer.from(JSON.stringify({ ...good, name: 'Ren\u00e9e' }), 'latin1'),
+  };
+  const page = await openPage('?' + samples[4]);
+  await revealed(page);
+  const before = [await shown(page), page.url()];
+  for (const [name, bytes] of Object.entries(files)) {
+    const path = join(folder, name);
+    await writeFile(path, bytes);
+    const expected = name + ': ' + sheetRefusal(path);
+    await page.setInputFiles('#open-file', path);
+    // Until the message comes, or the file is wrongly opened.
+    await page.waitForFunction(([name, shownName]) =>
+      document.getElementById('message').textContent.startsWith(name) ||
+      document.getElementById('name').value !== shownName, [name, before[0].name]);
+    assert.equal(await page.textContent('#message'), expected);
+    assert.deepEqual([await shown(page), page.url()], before, name);
+  }
+  // A file past the size limit is refused without reading it all.
+  const huge = join(folder, 'huge.json');
+  await writeFile(huge, Buffer.concat([line, Buffer.alloc(1 << 20, ' ')]));
+  await page.setInputFiles('#open-file', huge);
+  await page.waitForFunction(() => document.getElementById('message').textContent.startsWith('huge.json'));
+  assert.equal(await page.textContent('#message'), 'huge.json: the file is larger than 1 MiB');
+  assert.deepEqual([await shown(page), page.url()], before);
+  // Nor does the page save a file it would refuse: a name typed past the limit of a text.
+  await page.fill('#name', 'x'.repeat(5000));
+  await page.click('#save-json');
+  assert.match(await page.textContent('#message'), /^Not saved: member "name": /);
+  assert.deepEqual(page.errors, []);
+  await page.close();
 });
