@@ -75,7 +75,7 @@ using Row = ControlRow<Fields<C, QLabel, LinkLabel, TASLink, QPushButton>>;
 // follows its credit on the credit's line (placeLink), so it is placed when the credit's font
 // is known; its hint is the address it writes to.
 constexpr std::array kControls{
-//      field         object name  parent  x         y                 w                             h                         caption                hint
+// field, object name, parent, {x, y, width, height}, caption, hint, spoken name, flags
     Row{&C::Label1,  "Label1",    "",     {kMargin,  kMargin,          kClientWidth - 2 * kMargin,   kFirstCreditTop - 12}},
     Row{&C::Label2,  "Label2",    "",     {kMargin,  kFirstCreditTop}, TAVREL_AUTHOR_CREDIT},
     Row{&C::Label3,  "Label3",    "",     {},                          "(mail me!)",          TAVREL_AUTHOR_MAIL},

@@ -30,7 +30,7 @@ using enum ClassBox;
 // the law/chaos group is two pixels wider than drawn, up to its neighbour, for "Chaotic" in
 // wider faces.
 constexpr std::array kControls{
-//      field               object name      parent           x    y    w    h    caption            hint spoken                     flags     items
+// field, object name, parent, {x, y, width, height}, caption, hint, spoken name, flags, items
     Row{&C::RadioGroup1,   "RadioGroup1",   "",            {  8,   8,  92, 188}, "Race:",            {}, {},                        kPlain,   kRaceCaptions},
     Row{&C::GenderRadio,   "GenderRadio",   "",            {106,   8, 102,  62}, "Gender",           {}, {},                        kPlain,   kGenderCaptions},
     Row{&C::RadioGroup3,   "RadioGroup3",   "",            {106,  76, 102, 120}, "Level Range",      {}, {},                        kPlain,   kLevelRangeCaptions},

@@ -68,7 +68,7 @@ std::span<const std::string_view> entries(WeaponList list) {
 // its caption.
 const auto& controlTable() {
     static const auto rows = std::to_array<Row>({
-//      field                  object name          parent       x    y    w    h    caption                       hint
+// field, object name, parent, {x, y, width, height}, caption, hint, spoken name, flags, items
     {&C::GroupBox1,         "GroupBox1",         "",          {  2,   0, 583,  79}, "General"},
     {&C::Label1,            "Label1",            "GroupBox1", {  8,  16}, "Name:"},
     {&C::Memo1,             "Memo1",             "GroupBox1", { 40,  12, 475,  21}, {}, {}, "Name"},

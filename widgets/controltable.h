@@ -121,13 +121,19 @@ void apply(W* w, const Row& row) {
         w->setAccessibleName(text(row.spoken));
     }
     if constexpr (std::is_base_of_v<QPushButton, W>) {
-        w->setDefault((row.flags & kDefault) != 0);
+        if ((row.flags & kDefault) != 0) {
+            w->setDefault(true);
+        }
     }
     if constexpr (std::is_base_of_v<QComboBox, W>) {
-        w->setEditable((row.flags & kEditable) != 0);
+        if ((row.flags & kEditable) != 0) {
+            w->setEditable(true);
+        }
     }
     if constexpr (std::is_base_of_v<QLineEdit, W>) {
-        w->setReadOnly((row.flags & kReadOnly) != 0);
+        if ((row.flags & kReadOnly) != 0) {
+            w->setReadOnly(true);
+        }
     }
     if ((row.flags & kTabStop) != 0) {
         w->setFocusPolicy(Qt::StrongFocus);
