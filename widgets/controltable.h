@@ -68,10 +68,6 @@ using Fields = std::variant<Widgets * Controls::*...>;
 
 namespace detail {
 
-inline QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 template <typename W>
 W* construct(QWidget* parent) {
     if constexpr (std::is_constructible_v<W, QWidget*>) {
@@ -84,8 +80,8 @@ W* construct(QWidget* parent) {
 // Gives a freshly created control what its row says, as its kind takes it.
 template <typename W, typename Row>
 void apply(W* w, const Row& row) {
-    w->setObjectName(text(row.name));
-    const QString caption = text(row.caption);
+    w->setObjectName(QString::fromUtf8(row.name));
+    const QString caption = QString::fromUtf8(row.caption);
     if constexpr (std::is_base_of_v<QAbstractButton, W> || std::is_base_of_v<QLabel, W>) {
         w->setText(caption);
     } else if constexpr (std::is_base_of_v<QGroupBox, W>) {
@@ -98,12 +94,12 @@ void apply(W* w, const Row& row) {
     if constexpr (requires(QStringList items) { w->setItems(items); }) {
         QStringList items;
         for (std::string_view item : row.items) {
-            items << text(item);
+            items << QString::fromUtf8(item);
         }
         w->setItems(items);
     } else if constexpr (std::is_base_of_v<QComboBox, W> || std::is_base_of_v<QListWidget, W>) {
         for (std::string_view item : row.items) {
-            w->addItem(text(item));
+            w->addItem(QString::fromUtf8(item));
         }
     }
     if (row.place.width > 0) {
@@ -115,10 +111,10 @@ void apply(W* w, const Row& row) {
         }
     }
     if (!row.hint.empty()) {
-        w->setToolTip(text(row.hint));
+        w->setToolTip(QString::fromUtf8(row.hint));
     }
     if (!row.spoken.empty()) {
-        w->setAccessibleName(text(row.spoken));
+        w->setAccessibleName(QString::fromUtf8(row.spoken));
     }
     if constexpr (std::is_base_of_v<QPushButton, W>) {
         if ((row.flags & kDefault) != 0) {
