@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "characteroptions.h"
+#include "eligibility.h"
 
 namespace tavrel::bench {
 
@@ -12,15 +13,7 @@ inline CharacterOptions makeOptions(int race, unsigned mask, int levelRange, int
                                     int school = 0) {
     CharacterOptions o;
     o.race = race;
-    o.fighter = mask & 1u;
-    o.ranger = mask & 2u;
-    o.paladin = mask & 4u;
-    o.mage = mask & 8u;
-    o.specialist = mask & 16u;
-    o.cleric = mask & 32u;
-    o.druid = mask & 64u;
-    o.thief = mask & 128u;
-    o.bard = mask & 256u;
+    setClassFlags(o, static_cast<ClassSet>(mask));
     if (o.specialist)
         o.school = school;
     o.levelRange = levelRange;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "characteroptions.h"
+#include "eligibility.h"
 #include "generator.h"
 
 namespace tavrel::test {
@@ -61,15 +62,7 @@ inline int classCountOf(const CharacterOptions& o) {
 inline CharacterOptions optionsFromMask(int race, unsigned mask, int school = Abjurer) {
     CharacterOptions o;
     o.race = race;
-    o.fighter = mask & 1u;
-    o.ranger = mask & 2u;
-    o.paladin = mask & 4u;
-    o.mage = mask & 8u;
-    o.specialist = mask & 16u;
-    o.cleric = mask & 32u;
-    o.druid = mask & 64u;
-    o.thief = mask & 128u;
-    o.bard = mask & 256u;
+    setClassFlags(o, static_cast<ClassSet>(mask));
     if (o.specialist) o.school = school;
     return o;
 }
