@@ -155,7 +155,8 @@ std::string classWords(const AllowedChoice& choice) {
     std::string out;
     for (const ClassWord& c : kClassWords) {
         if (choice.classes & bitOf(c.box)) {
-            if (!out.empty()) out += ',';
+            if (!out.empty())
+                out += ',';
             out += c.word;
         }
     }
@@ -174,6 +175,12 @@ std::string alignmentWord(int lawChaos, int goodEvil) {
     w += "LNC"[lawChaos % 3];
     w += "GNE"[goodEvil % 3];
     return w;
+}
+
+std::string notAllowedText(const CharacterOptions& o) {
+    return classWords(classChoiceOf(o)) + " is not allowed for a " +
+           std::string(kRaceWords[o.race]) + " of alignment " +
+           alignmentWord(o.lawChaos, o.goodEvil);
 }
 
 }  // namespace tavrel::cli

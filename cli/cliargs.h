@@ -23,6 +23,17 @@ using tavrel::parseTime;  // HH:MM:SS[.mmm], shared with the character files
 std::optional<std::uint32_t> parseSeed(std::string_view text);  // 0 .. 4294967295
 std::optional<int> parseCount(std::string_view text, int maximum);
 
+// What each value must be, as a refusal says it, on the command line and in a link alike.
+inline constexpr const char* kRaceExpected =
+    "a race (elf, half-elf, dwarf, human, gnome, halfling)";
+inline constexpr const char* kAlignmentExpected =
+    "an alignment (LG, LN, LE, NG, N, NE, CG, CN, CE)";
+inline constexpr const char* kGenderExpected = "male or female";
+inline constexpr const char* kLevelsExpected = "low, mid or high";
+inline constexpr const char* kDiceExpected = "3d6, 4d6 or best-of-two";
+inline constexpr const char* kTimeExpected = "a time HH:MM:SS.mmm";
+inline constexpr const char* kSeedExpected = "a number from 0 to 4294967295";
+
 // What --format asks for; the words are matched exactly, as typed.
 enum class OutputFormat { Text, Json, Html };
 std::optional<OutputFormat> parseFormat(std::string_view word);
@@ -38,6 +49,10 @@ std::string classWords(const AllowedChoice& choice);
 
 // Words for the alignment axes ("LG", "N", ...).
 std::string alignmentWord(int lawChaos, int goodEvil);
+
+// "fighter,druid is not allowed for a human of alignment LG": the start of every refusal of a
+// class set the options window would not let a user reach.
+std::string notAllowedText(const CharacterOptions& options);
 
 inline constexpr std::string_view kRaceWords[] = {"elf",   "half-elf", "dwarf",
                                                   "human", "gnome",    "halfling"};

@@ -45,12 +45,11 @@ void addRaceAndAlignment(QCommandLineParser& parser) {
 void readRaceAndAlignment(const QCommandLineParser& p, CharacterOptions& o) {
     if (p.isSet("race")) {
         o.race = require(parseRace(optionValue(p, "race")), "race", optionValue(p, "race"),
-                         "a race (elf, half-elf, dwarf, human, gnome, halfling)");
+                         kRaceExpected);
     }
     if (p.isSet("alignment")) {
         const auto [lc, ge] = require(parseAlignment(optionValue(p, "alignment")), "alignment",
-                                      optionValue(p, "alignment"),
-                                      "an alignment (LG, LN, LE, NG, N, NE, CG, CN, CE)");
+                                      optionValue(p, "alignment"), kAlignmentExpected);
         o.lawChaos = lc;
         o.goodEvil = ge;
     }

@@ -65,9 +65,7 @@ void requireAllowed(const CharacterOptions& o) {
     const AllowedChoice choice = classChoiceOf(o);
     const std::string why =
         refusalReason(o.race, o.lawChaos, o.goodEvil, choice.classes, choice.school).text();
-    throw Failure{"--class: " + classWords(choice) + " is not allowed for a " +
-                  std::string(kRaceWords[o.race]) + " of alignment " +
-                  alignmentWord(o.lawChaos, o.goodEvil) + (why.empty() ? "" : ": " + why) +
+    throw Failure{"--class: " + notAllowedText(o) + (why.empty() ? "" : ": " + why) +
                   " (use --lift-restrictions, or see 'tavrel-cli allowed --explain'); allowed: " +
                   (allowed.empty() ? std::string("none") : allowed)};
 }
@@ -83,19 +81,19 @@ Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
         return require(parse(text), option, text, expected);
     };
     if (p.isSet("gender"))
-        o.gender = read("gender", parseGender, "male or female");
+        o.gender = read("gender", parseGender, kGenderExpected);
     if (p.isSet("levels"))
-        o.levelRange = read("levels", parseLevels, "low, mid or high");
+        o.levelRange = read("levels", parseLevels, kLevelsExpected);
     if (p.isSet("dice"))
-        o.diceMethod = read("dice", parseDice, "3d6, 4d6 or best-of-two");
+        o.diceMethod = read("dice", parseDice, kDiceExpected);
     o.restrictionsLifted = p.isSet("lift-restrictions");
     if (!o.restrictionsLifted)
         requireAllowed(o);
 
     const std::uint32_t now = clock.millisecondsSinceMidnight();
-    r.time = p.isSet("time") ? read("time", parseTime, "a time HH:MM:SS.mmm") : now;
+    r.time = p.isSet("time") ? read("time", parseTime, kTimeExpected) : now;
     // Without --seed the generator starts as the dice would leave it: reseeded from the clock.
-    r.seed = p.isSet("seed") ? read("seed", parseSeed, "a number from 0 to 4294967295") : now;
+    r.seed = p.isSet("seed") ? read("seed", parseSeed, kSeedExpected) : now;
     if (p.isSet("count")) {
         const std::string range = "a number from 1 to " + std::to_string(kMaxCount);
         const std::string text = optionValue(p, "count");

@@ -42,13 +42,13 @@ std::variant<LinkRequest, LinkError> readLinkWords(
     if (race) {
         const auto v = parseRace(*race);
         if (!v)
-            return bad("race", *race, "a race (elf, half-elf, dwarf, human, gnome, halfling)");
+            return bad("race", *race, kRaceExpected);
         o.race = *v;
     }
     if (alignment) {
         const auto v = parseAlignment(*alignment);
         if (!v) {
-            return bad("alignment", *alignment, "an alignment (LG, LN, LE, NG, N, NE, CG, CN, CE)");
+            return bad("alignment", *alignment, kAlignmentExpected);
         }
         std::tie(o.lawChaos, o.goodEvil) = *v;
     }
@@ -61,19 +61,19 @@ std::variant<LinkRequest, LinkError> readLinkWords(
     if (gender) {
         const auto v = parseGender(*gender);
         if (!v)
-            return bad("gender", *gender, "male or female");
+            return bad("gender", *gender, kGenderExpected);
         o.gender = *v;
     }
     if (levels) {
         const auto v = parseLevels(*levels);
         if (!v)
-            return bad("levels", *levels, "low, mid or high");
+            return bad("levels", *levels, kLevelsExpected);
         o.levelRange = *v;
     }
     if (dice) {
         const auto v = parseDice(*dice);
         if (!v)
-            return bad("dice", *dice, "3d6, 4d6 or best-of-two");
+            return bad("dice", *dice, kDiceExpected);
         o.diceMethod = *v;
     }
     if (lift && *lift != "0" && *lift != "1") {
@@ -83,20 +83,18 @@ std::variant<LinkRequest, LinkError> readLinkWords(
     const auto allowed = allowedClassSets(o.race, o.lawChaos, o.goodEvil);
     if (!o.restrictionsLifted &&
         std::find(allowed.begin(), allowed.end(), classChoiceOf(o)) == allowed.end()) {
-        return LinkError{"class", "class: " + classWords(classChoiceOf(o)) +
-                                      " is not allowed for a " + std::string(kRaceWords[o.race]) +
-                                      " of alignment " + alignmentWord(o.lawChaos, o.goodEvil) +
+        return LinkError{"class", "class: " + notAllowedText(o) +
                                       " unless the restrictions are lifted (lift=1)"};
     }
     if (seed) {
         r.seed = parseSeed(*seed);
         if (!r.seed)
-            return bad("seed", *seed, "a number from 0 to 4294967295");
+            return bad("seed", *seed, kSeedExpected);
     }
     if (time) {
         r.time = parseTime(*time);
         if (!r.time)
-            return bad("time", *time, "a time HH:MM:SS.mmm");
+            return bad("time", *time, kTimeExpected);
     }
     return r;
 }
