@@ -21,7 +21,7 @@ std::string unreachableText(const CharacterOptions& o) {
         const AllowedChoice subject =
             why.school ? AllowedChoice{bitOf(ClassBox::Specialist), why.subject}
                        : AllowedChoice{static_cast<ClassSet>(1u << why.subject), std::nullopt};
-        text += (specialistBox ? std::string("specialist") : classWords(subject)) + ": " +
+        text += (specialistBox ? std::string("specialist") : words::classWords(subject)) + ": " +
                 why.text() + "\n";
     }
     return text;
@@ -32,8 +32,8 @@ int run(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayCloc
     readRaceAndAlignment(parser, o);
     std::string text = allowedList(o);
     if (parser.isSet("explain")) {
-        text += "\nnot allowed for race " + std::string(kRaceWords[o.race]) + ", alignment " +
-                alignmentWord(o.lawChaos, o.goodEvil) + ":\n" + unreachableText(o);
+        text += "\nnot allowed for race " + std::string(words::kRaceWords[o.race]) + ", alignment " +
+                words::alignmentWord(o.lawChaos, o.goodEvil) + ":\n" + unreachableText(o);
     }
     writeOut(out, text);
     return 0;

@@ -44,12 +44,12 @@ void addRaceAndAlignment(QCommandLineParser& parser) {
 
 void readRaceAndAlignment(const QCommandLineParser& p, CharacterOptions& o) {
     if (p.isSet("race")) {
-        o.race = require(parseRace(optionValue(p, "race")), "race", optionValue(p, "race"),
-                         kRaceExpected);
+        o.race = require(words::parseRace(optionValue(p, "race")), "race", optionValue(p, "race"),
+                         words::kRaceExpected);
     }
     if (p.isSet("alignment")) {
-        const auto [lc, ge] = require(parseAlignment(optionValue(p, "alignment")), "alignment",
-                                      optionValue(p, "alignment"), kAlignmentExpected);
+        const auto [lc, ge] = require(words::parseAlignment(optionValue(p, "alignment")), "alignment",
+                                      optionValue(p, "alignment"), words::kAlignmentExpected);
         o.lawChaos = lc;
         o.goodEvil = ge;
     }
@@ -58,7 +58,7 @@ void readRaceAndAlignment(const QCommandLineParser& p, CharacterOptions& o) {
 std::string allowedList(const CharacterOptions& o) {
     std::string list;
     for (const AllowedChoice& choice : allowedClassSets(o.race, o.lawChaos, o.goodEvil)) {
-        list += classWords(choice) + "\n";
+        list += words::classWords(choice) + "\n";
     }
     return list;
 }

@@ -10,16 +10,10 @@
 #include "command.h"
 #include "exploration.h"
 #include "linkwords.h"
-#include "output.h"
+#include "charactertext.h"
 #include "run.h"
 #include "schedule.h"
 #include "sheet.h"
-
-// Where the web page is served, if it is: each character's link starts with it. Without one no
-// link is printed, since there is no host to point at.
-#ifndef TAVREL_LINK_BASE
-#define TAVREL_LINK_BASE ""
-#endif
 
 namespace tavrel::cli {
 
@@ -31,7 +25,7 @@ struct Request {
     std::uint32_t time = 0;
     std::uint32_t seed = 0;
     int count = 1;
-    OutputFormat format = OutputFormat::Text;
+    words::OutputFormat format = words::OutputFormat::Text;
     std::optional<QString> output;  // --output, when given
     bool folder = false;            // several html sheets, one file each in `output`
 };
@@ -49,7 +43,7 @@ void readClasses(const QCommandLineParser& p, CharacterOptions& o) {
     if (!p.isSet("class")) {
         throw Failure{"--class: required (for example --class fighter,thief)"};
     }
-    if (auto error = applyClassList(optionValue(p, "class"), o)) {
+    if (auto error = words::applyClassList(optionValue(p, "class"), o)) {
         throw Failure{"--class: " + *error};
     }
 }
@@ -65,7 +59,7 @@ void requireAllowed(const CharacterOptions& o) {
     const AllowedChoice choice = classChoiceOf(o);
     const std::string why =
         refusalReason(o.race, o.lawChaos, o.goodEvil, choice.classes, choice.school).text();
-    throw Failure{"--class: " + notAllowedText(o) + (why.empty() ? "" : ": " + why) +
+    throw Failure{"--class: " + words::notAllowedText(o) + (why.empty() ? "" : ": " + why) +
                   " (use --lift-restrictions, or see 'tavrel-cli allowed --explain'); allowed: " +
                   (allowed.empty() ? std::string("none") : allowed)};
 }
@@ -81,34 +75,34 @@ Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
         return require(parse(text), option, text, expected);
     };
     if (p.isSet("gender"))
-        o.gender = read("gender", parseGender, kGenderExpected);
+        o.gender = read("gender", words::parseGender, words::kGenderExpected);
     if (p.isSet("levels"))
-        o.levelRange = read("levels", parseLevels, kLevelsExpected);
+        o.levelRange = read("levels", words::parseLevels, words::kLevelsExpected);
     if (p.isSet("dice"))
-        o.diceMethod = read("dice", parseDice, kDiceExpected);
+        o.diceMethod = read("dice", words::parseDice, words::kDiceExpected);
     o.restrictionsLifted = p.isSet("lift-restrictions");
     if (!o.restrictionsLifted)
         requireAllowed(o);
 
     const std::uint32_t now = clock.millisecondsSinceMidnight();
-    r.time = p.isSet("time") ? read("time", parseTime, kTimeExpected) : now;
+    r.time = p.isSet("time") ? read("time", parseTime, words::kTimeExpected) : now;
     // Without --seed the generator starts as the dice would leave it: reseeded from the clock.
-    r.seed = p.isSet("seed") ? read("seed", parseSeed, kSeedExpected) : now;
+    r.seed = p.isSet("seed") ? read("seed", words::parseSeed, words::kSeedExpected) : now;
     if (p.isSet("count")) {
         const std::string range = "a number from 1 to " + std::to_string(kMaxCount);
         const std::string text = optionValue(p, "count");
-        r.count = require(parseCount(text, kMaxCount), "count", text, range.c_str());
+        r.count = require(words::parseCount(text, kMaxCount), "count", text, range.c_str());
     }
     if (p.isSet("format")) {
         const std::string text = optionValue(p, "format");
-        const auto format = parseFormat(text);
+        const auto format = words::parseFormat(text);
         if (!format)
             throw Failure{"--format: '" + text + "' is not text, json or html"};
         r.format = *format;
     }
     if (p.isSet("output")) {
         const QString output = p.value("output");
-        r.folder = r.format == OutputFormat::Html && r.count > 1;
+        r.folder = r.format == words::OutputFormat::Html && r.count > 1;
         if (output.isEmpty())
             throw Failure{"--output: empty path"};
         const QFileInfo info(output);
@@ -176,17 +170,17 @@ void writeStream(const Request& r, std::ostream& out) {
     for (int i = 0; i < r.count; ++i) {
         const VirtualSchedule::Start start = schedule.generate(r.options);
         const Character& c = schedule.character();
-        const std::string link = characterLink(TAVREL_LINK_BASE, r.options, start);
+        const std::string link = words::characterLink(TAVREL_LINK_BASE, r.options, start);
         switch (r.format) {
-            case OutputFormat::Json: {
+            case words::OutputFormat::Json: {
                 const CharacterOrigin origin{start.seed, start.time};
                 appendCharacterJson(piece, r.options, c, &origin, link);
                 piece += '\n';
             } break;
-            case OutputFormat::Html:
+            case words::OutputFormat::Html:
                 piece += characterSheet(c);
                 break;
-            case OutputFormat::Text:
+            case words::OutputFormat::Text:
                 if (i > 0)
                     piece += '\n';
                 piece += characterText(c, start, link);

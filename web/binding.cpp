@@ -19,7 +19,6 @@
 #include "exploration.h"
 #include "linkwords.h"
 #include "nonweapons.h"
-#include "output.h"
 #include "schedule.h"
 #include "sheet.h"
 #include "weapons.h"
@@ -204,7 +203,7 @@ public:
     double time() const { return m_start.time; }
     // The link's words; empty for an opened character that no link gives as it was rolled, and
     // for the rerolls of a file whose choices the form cannot take.
-    std::string linkQuery() const { return m_linked ? cli::linkQuery(m_options, m_start) : ""; }
+    std::string linkQuery() const { return m_linked ? words::linkQuery(m_options, m_start) : ""; }
     std::string json() const {
         std::string out;
         appendCharacterJson(out, m_options, m_schedule.character(),
@@ -285,15 +284,15 @@ val applyLink(Form& form, const val& pairs) {
         words.emplace_back(pairs[i][0].as<std::string>(), pairs[i][1].as<std::string>());
     }
     val result = val::object();
-    const auto read = cli::readLinkWords(words);
-    if (const auto* error = std::get_if<cli::LinkError>(&read)) {
+    const auto read = words::readLinkWords(words);
+    if (const auto* error = std::get_if<words::LinkError>(&read)) {
         result.set("error", error->message);
         result.set("word", error->word);
         return result;
     }
-    const auto& request = std::get<cli::LinkRequest>(read);
+    const auto& request = std::get<words::LinkRequest>(read);
     if (!form.apply(request.options)) {
-        result.set("error", "class: " + cli::classWords(classChoiceOf(request.options)) +
+        result.set("error", "class: " + words::classWords(classChoiceOf(request.options)) +
                                 " cannot be chosen in the form");
         result.set("word", std::string("class"));
         return result;
@@ -335,7 +334,7 @@ double characterFileLimit() {
 }
 
 std::string timeText(double ms) {
-    return cli::formatTime(static_cast<std::uint32_t>(ms));
+    return words::formatTime(static_cast<std::uint32_t>(ms));
 }
 
 EMSCRIPTEN_BINDINGS(tavrel) {

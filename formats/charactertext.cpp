@@ -1,8 +1,8 @@
-#include "output.h"
+#include "charactertext.h"
 
-#include "cliargs.h"
+#include "clock.h"
 
-namespace tavrel::cli {
+namespace tavrel {
 
 namespace {
 
@@ -41,4 +41,4 @@ std::string characterText(const Character& c, const VirtualSchedule::Start& star
     return t;
 }
 
-}  // namespace tavrel::cli
+}  // namespace tavrel

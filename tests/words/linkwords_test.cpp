@@ -9,7 +9,7 @@
 #include "exploration.h"
 #include "linkwords.h"
 
-namespace tavrel::cli {
+namespace tavrel::words {
 namespace {
 
 std::vector<std::pair<std::string, std::string>> pairsOf(const std::string& query) {
@@ -77,4 +77,4 @@ TEST(LinkWords, EveryAllowedChoiceReadsBackFromItsLink) {
 }
 
 }  // namespace
-}  // namespace tavrel::cli
+}  // namespace tavrel::words

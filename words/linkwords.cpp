@@ -7,7 +7,7 @@
 #include "cliargs.h"
 #include "exploration.h"
 
-namespace tavrel::cli {
+namespace tavrel::words {
 
 namespace {
 
@@ -121,4 +121,4 @@ std::string characterLink(std::string_view base, const CharacterOptions& options
     return std::string(base) + "?" + linkQuery(options, start);
 }
 
-}  // namespace tavrel::cli
+}  // namespace tavrel::words

@@ -7,11 +7,11 @@
 #include "characteroptions.h"
 #include "schedule.h"
 
-namespace tavrel::cli {
+namespace tavrel {
 
 // The character as the results window lays it out, as plain UTF-8 text lines; the link, when one
 // is given, follows the seed and time.
 std::string characterText(const Character& character, const VirtualSchedule::Start& start,
                           std::string_view link = {});
 
-}  // namespace tavrel::cli
+}  // namespace tavrel

@@ -10,7 +10,7 @@
 #include "clock.h"
 #include "exploration.h"
 
-namespace tavrel::cli {
+namespace tavrel::words {
 
 // Parsers for the command-line words; each returns nullopt for a word it does not accept.
 std::optional<int> parseRace(std::string_view word);
@@ -60,4 +60,4 @@ inline constexpr std::string_view kGenderWords[] = {"male", "female"};
 inline constexpr std::string_view kLevelWords[] = {"low", "mid", "high"};
 inline constexpr std::string_view kDiceWords[] = {"3d6", "4d6", "best-of-two"};
 
-}  // namespace tavrel::cli
+}  // namespace tavrel::words

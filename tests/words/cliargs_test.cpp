@@ -2,7 +2,7 @@
 
 #include "cliargs.h"
 
-namespace tavrel::cli {
+namespace tavrel::words {
 namespace {
 
 TEST(CliArgs, WordsMapToTheRecordIndexes) {
@@ -66,4 +66,4 @@ TEST(CliArgs, ClassListsAndSchools) {
 }
 
 }  // namespace
-}  // namespace tavrel::cli
+}  // namespace tavrel::words

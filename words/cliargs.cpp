@@ -5,7 +5,7 @@
 #include <charconv>
 #include <iterator>
 
-namespace tavrel::cli {
+namespace tavrel::words {
 
 namespace {
 
@@ -183,4 +183,4 @@ std::string notAllowedText(const CharacterOptions& o) {
            alignmentWord(o.lawChaos, o.goodEvil);
 }
 
-}  // namespace tavrel::cli
+}  // namespace tavrel::words

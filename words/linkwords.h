@@ -11,7 +11,7 @@
 #include "characteroptions.h"
 #include "schedule.h"
 
-namespace tavrel::cli {
+namespace tavrel::words {
 
 // A character link carries the words of `tavrel-cli generate` in its query:
 // race, class, alignment, gender, levels, dice, seed and time, and lift=1 for
@@ -42,4 +42,4 @@ std::string linkQuery(const CharacterOptions& options, const VirtualSchedule::St
 std::string characterLink(std::string_view base, const CharacterOptions& options,
                           const VirtualSchedule::Start& start);
 
-}  // namespace tavrel::cli
+}  // namespace tavrel::words
