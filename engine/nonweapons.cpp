@@ -1,6 +1,5 @@
 #include "nonweapons.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <iterator>

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "character.h"
-#include "characteroptions.h"
 #include "schedule.h"
 
 namespace tavrel {

@@ -1,6 +1,5 @@
 #include "sheet.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 

@@ -2,10 +2,8 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <array>
 #include <functional>
 
-#include "characteroptions.h"
 #include "eligibility.h"
 #include "optionscontrols.h"
 

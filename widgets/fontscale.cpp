@@ -6,7 +6,6 @@
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
-#include <cmath>
 
 namespace tavrel {
 
