@@ -53,7 +53,11 @@ private:
 }  // namespace
 
 Driver::Driver(ProgramWindows& program, const Settings& settings, Report& report)
-    : m_program(program), m_settings(settings), m_report(report), m_rng(settings.seed) {
+    : m_program(program),
+      m_settings(settings),
+      m_report(report),
+      m_rng(settings.seed),
+      m_watchdog({&program.options, &program.results, &program.about}, false) {
     m_program.results.setSavePathChooser(std::make_unique<Chooser>(m_saveAnswer));
     m_program.results.setMessageReporter(std::make_unique<Reporter>(m_errorsReported));
     m_program.options.setMessageReporter([this](QWidget*, const QString&) { ++m_noClassMessages; });
@@ -124,12 +128,8 @@ void Driver::checkWindows() {
     if (results && !m_program.results.isEnabled()) {
         fail(QStringLiteral("results window shown but disabled"));
     }
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w != &m_program.options && w != &m_program.results &&
-            w != &m_program.about && qobject_cast<QDialog*>(w)) {
-            fail(QStringLiteral("unexpected dialog '%1'").arg(w->windowTitle()));
-            w->close();
-        }
+    for (const QString& dialog : m_watchdog.check()) {
+        fail(QStringLiteral("unexpected dialog %1").arg(dialog));
     }
     if (m_wasResultsVisible && !results && options) {
         ++m_report.returnsToOptions;

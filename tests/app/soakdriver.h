@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogwatchdog.h"
 #include "startup.h"
 
 namespace tavrel::soak {
@@ -84,6 +85,9 @@ private:
     Settings m_settings;
     Report& m_report;
     std::mt19937 m_rng;
+    // Asked on every tick of the driver, without a timer of its own, so that what it finds
+    // joins the run's failures.
+    test::DialogWatchdog m_watchdog;
     QTimer m_timer;
     QElapsedTimer m_clock;
     QTemporaryDir m_dir;

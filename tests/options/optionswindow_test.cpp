@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFrame>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -14,7 +13,9 @@
 #include <QToolTip>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
+#include "dialogwatchdog.h"
 #include "optionswindow.h"
 #include "radiogroup.h"
 
@@ -41,29 +42,6 @@ protected:
     }
 };
 
-// Fails the test when a modal window that the test did not expect opens, and closes it so
-// that the test does not hang.
-class ModalWatchdog : public QObject {
-public:
-    QList<QPointer<QWidget>> allowed;
-    QStringList unexpected;
-
-    ModalWatchdog() {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && !allowed.contains(modal)) {
-                unexpected << QString::fromLatin1(modal->metaObject()->className()) + " " +
-                                  modal->windowTitle();
-                modal->close();
-            }
-        });
-        m_timer.start(20);
-    }
-
-private:
-    QTimer m_timer;
-};
-
 }  // namespace
 
 class OptionsWindowTest : public QObject {
@@ -73,7 +51,7 @@ private:
     TForm1* form = nullptr;
     ProbeDialog* results = nullptr;
     ProbeDialog* about = nullptr;
-    ModalWatchdog* watchdog = nullptr;
+    std::unique_ptr<tavrel::test::DialogWatchdog> watchdog;
     QStringList messages;
 
     template <typename T>
@@ -97,12 +75,12 @@ private slots:
 
     void init() {
         messages.clear();
-        watchdog = new ModalWatchdog;
         form = new TForm1;
         results = new ProbeDialog;
         results->setEnabled(false);
         about = new ProbeDialog;
-        watchdog->allowed = {results, about};
+        watchdog = std::make_unique<tavrel::test::DialogWatchdog>(
+            std::vector<const QWidget*>{form, results, about});
         form->setResultsWindow(results);
         form->setAboutWindow(about);
         form->setMessageReporter([this](QWidget*, const QString& text) { messages << text; });
@@ -111,11 +89,11 @@ private slots:
     }
 
     void cleanup() {
-        const QStringList unexpected = watchdog->unexpected;
+        const QStringList unexpected = watchdog->unexpected();
+        watchdog.reset();
         delete form;
         delete results;
         delete about;
-        delete watchdog;
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(", ")));
     }
 

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QApplication>
-#include <QDialog>
-#include <QTimer>
 #include <memory>
 #include <optional>
 
 #include "builders.h"
+#include "dialogwatchdog.h"
 #include "generator.h"
 #include "messagereporter.h"
 #include "resultswindow.h"
@@ -35,30 +33,6 @@ public:
     QStringList errors;
 };
 
-// Fails the running test when any dialog other than the results window opens, and closes it so
-// the test cannot hang on a modal loop.
-class DialogWatchdog {
-public:
-    explicit DialogWatchdog(const QWidget* allowed) : m_allowed(allowed) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { check(); });
-        m_timer.start(20);
-    }
-    bool tripped() const { return m_tripped; }
-    void check() {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w != m_allowed && w->isVisible() && qobject_cast<QDialog*>(w)) {
-                m_tripped = true;
-                w->close();
-            }
-        }
-    }
-
-private:
-    const QWidget* m_allowed;
-    QTimer m_timer;
-    bool m_tripped = false;
-};
-
 // One results window over its own generator, clock and seams, as the program wires it.
 struct WindowHarness {
     explicit WindowHarness(CharacterOptions o = optionsFor(Human, {"fighter"}),
@@ -71,7 +45,7 @@ struct WindowHarness {
         reporter = reporterOwned.get();
         window->setSavePathChooser(std::move(chooserOwned));
         window->setMessageReporter(std::move(reporterOwned));
-        watchdog = std::make_unique<DialogWatchdog>(window.get());
+        watchdog = std::make_unique<DialogWatchdog>(std::vector<const QWidget*>{window.get()});
     }
 
     // As "Generate!" does it, without the modal loop: enable, then show.
