@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <set>
@@ -11,9 +10,6 @@
 
 namespace tavrel {
 namespace {
-
-// A die as the rules define it, drawn from an independent copy of the generator.
-int die(Random& r) { return r.randomBelow(35789781) % 6 + 1; }
 
 class DiceMethod : public ::testing::TestWithParam<int> {};
 
@@ -52,40 +48,30 @@ std::string methodName(const ::testing::TestParamInfo<int>& p) {
 }
 INSTANTIATE_TEST_SUITE_P(Methods, DiceMethod, ::testing::Values(0, 1, 2), methodName);
 
-TEST(RollScore, MethodsCombineTheirDiceAsDescribed) {
-    for (std::uint32_t ms = 0; ms < 5000; ms += 13) {
-        SettableClock clock(ms);
-        Random copy(ms);
-        std::array<int, 4> four{die(copy), die(copy), die(copy), die(copy)};
-        int sum = four[0] + four[1] + four[2] + four[3] - *std::min_element(four.begin(), four.end());
-        Random r1;
-        EXPECT_EQ(rollScore(0, 1, r1, clock), sum) << "4d6 drops one lowest die";
-
-        Random c2(ms);
-        const int first = die(c2) + die(c2) + die(c2);
-        const int second = die(c2) + die(c2) + die(c2);
-        Random r2;
-        const int best = rollScore(0, 2, r2, clock);
-        EXPECT_GE(best, first);
-        EXPECT_GE(best, second);
-        EXPECT_TRUE(best == first || best == second);
-    }
-}
-
-TEST(RollScore, ARollUnderTheMinimumRerollsAllDiceWithoutReseeding) {
-    // Find a clock reading whose first 3d6 is under 10, then check the result is the first
-    // later 3d6 of the same sequence that reaches 10.
-    for (std::uint32_t ms = 0; ms < 1000; ++ms) {
-        Random copy(ms);
-        int sum = die(copy) + die(copy) + die(copy);
-        if (sum >= 10) continue;
-        while (sum < 10) sum = die(copy) + die(copy) + die(copy);
+// Pinned scores: the dice reseed from the clock, so a clock reading alone fixes the roll. Each
+// reading was chosen so that the rule named beside it, broken, gives another score.
+TEST(RollScore, PinnedClockReadings) {
+    struct Pinned {
+        const char* rule;
+        int minimum;
+        int method;
+        std::uint32_t ms;
+        int score;
+    };
+    const Pinned cases[] = {
+        // Dice 6 6 1 2: the first three or the sum less the highest would give 13 or 9.
+        {"4d6 drops the lowest die", 0, 1, 1005, 14},
+        // 15, then 7, and 10, then 17: keeping either roll always would fail one of the two.
+        {"the first 3d6 wins when higher", 0, 2, 1000, 15},
+        {"the second 3d6 wins when higher", 0, 2, 1001, 17},
+        // 9, then under 10 again, then 15: raising the roll to the minimum would give 10.
+        {"3d6 as rolled", 0, 0, 1023, 9},
+        {"a low roll rerolls all three dice until it reaches the minimum", 10, 0, 1023, 15},
+    };
+    for (const Pinned& p : cases) {
         Random r;
-        EXPECT_EQ(rollScore(10, 0, r, SettableClock(ms)), sum);
-        EXPECT_EQ(r.seed(), copy.seed());
-        return;
+        EXPECT_EQ(rollScore(p.minimum, p.method, r, SettableClock(p.ms)), p.score) << p.rule;
     }
-    FAIL() << "no low first roll found";
 }
 
 TEST(Floors, NoFlagCombinationAsksForARollAbove18) {
