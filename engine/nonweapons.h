@@ -18,6 +18,23 @@ inline constexpr std::array<NonWeaponGroup, 5> kNonWeaponGroups{
     NonWeaponGroup::General, NonWeaponGroup::Priest, NonWeaponGroup::Rogue, NonWeaponGroup::Warrior,
     NonWeaponGroup::Wizard};
 
+// A group's name, as its list is captioned.
+constexpr std::string_view nonWeaponGroupName(NonWeaponGroup group) {
+    switch (group) {
+        case NonWeaponGroup::General:
+            return "General";
+        case NonWeaponGroup::Priest:
+            return "Priest";
+        case NonWeaponGroup::Rogue:
+            return "Rogue";
+        case NonWeaponGroup::Warrior:
+            return "Warrior";
+        case NonWeaponGroup::Wizard:
+            return "Wizard";
+    }
+    return {};
+}
+
 // A group list as stored: position 0 is the blank entry that stands for no choice, the named
 // entries follow from position 1, exactly as written (trailing blanks are part of an entry).
 std::span<const std::string_view> nonWeaponGroupEntries(NonWeaponGroup group);

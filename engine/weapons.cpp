@@ -154,6 +154,18 @@ std::span<const std::string_view> weaponListEntries(WeaponList list) {
     return {};
 }
 
+bool weaponListTakesTypedText(WeaponList list) {
+    return list != WeaponList::Druid;
+}
+
+std::optional<int> warriorEntryIndex(std::string_view text) {
+    const auto* found = std::find(std::begin(kWarriorWeapons), std::end(kWarriorWeapons), text);
+    if (found == std::end(kWarriorWeapons)) {
+        return std::nullopt;
+    }
+    return static_cast<int>(found - std::begin(kWarriorWeapons));
+}
+
 void takeweapons(const CharacterOptions& o, Character& c, DriverState& state) {
     // Later rules overwrite earlier ones: a multi-classed character gets the count of its
     // strongest group, not a sum.

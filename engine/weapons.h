@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,6 +17,15 @@ inline constexpr std::string_view kSpecializationPrefix = "Weapon specialization
 // The entries of a class weapon list in list order, exactly as stored (trailing blanks are part
 // of an entry). The Warrior list has 45 entries.
 std::span<const std::string_view> weaponListEntries(WeaponList list);
+
+// Whether the user may type a weapon into the list's box, or only pick one of its entries: every
+// class list takes typed text except the druids', whose weapons are fixed.
+bool weaponListTakesTypedText(WeaponList list);
+
+// The position of `text` in the Warrior list when it is exactly one of its entries, trailing
+// blanks included: only such an entry can be a specialization, so "Long bow" (the entry is
+// "Long bow ") and any other typed text name none.
+std::optional<int> warriorEntryIndex(std::string_view text);
 
 // Weapon slots, offered class list and "Specialize in" visibility; restarts a stopped fill.
 void takeweapons(const CharacterOptions& options, Character& character, DriverState& state);

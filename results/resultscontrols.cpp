@@ -56,16 +56,20 @@ std::span<const std::string_view> entries(NonWeaponGroup group) {
 std::span<const std::string_view> entries(WeaponList list) {
     return weaponListEntries(list);
 }
+// A class weapon box is editable where the engine lets its list take typed text.
+unsigned typing(WeaponList list) {
+    return weaponListTakesTypedText(list) ? kEditable : kPlain;
+}
 
 // clang-format off
 // The window's controls in the order they are created. A label given no size takes the size of
 // its text; the label rows below keep the growing ones apart. The ability labels are created
 // before the fields, so the fields lie above them: the blanks of "STR:       " run under the
 // strength field and only the slash shows beside it. The five class weapon boxes lie on top of
-// each other; each generation shows the one it offers, and only the druids' list takes no
-// typing. The name field is six pixels narrower than drawn, and "Delete from list" widened to
-// the left into the gap after "Clear list": wider faces need the room for "New name" and for
-// its caption.
+// each other; each generation shows the one it offers, and which of them take typing is the
+// engine's rule. The name field is six pixels narrower than drawn, and "Delete from list"
+// widened to the left into the gap after "Clear list": wider faces need the room for "New name"
+// and for its caption.
 const auto& controlTable() {
     static const auto rows = std::to_array<Row>({
 // field, object name, parent, {x, y, width, height}, caption, hint, spoken name, flags, items
@@ -146,11 +150,11 @@ const auto& controlTable() {
     {&C::GroupBox3,         "GroupBox3",         "",          {432,  80, 153, 257}, "Weapon Proficiencies"},
     {&C::weaponlist,        "weaponlist",        "GroupBox3", {  6,  16, 142,  89}, {},
      "Weapons this characters can use without penalties.", "Weapon proficiencies"},
-    {&C::warriorweaponbox,  "warriorweaponbox",  "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", kEditable | kHidden, entries(WeaponList::Warrior)},
-    {&C::mageweaponbox,     "mageweaponbox",     "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", kEditable | kHidden, entries(WeaponList::Mage)},
-    {&C::Theifweaponbox,    "Theifweaponbox",    "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", kEditable | kHidden, entries(WeaponList::Thief)},
-    {&C::priestweaponbox,   "priestweaponbox",   "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", kEditable | kHidden, entries(WeaponList::Priest)},
-    {&C::druidweaponbox,    "druidweaponbox",    "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", kPlain, entries(WeaponList::Druid)},
+    {&C::warriorweaponbox,  "warriorweaponbox",  "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", typing(WeaponList::Warrior) | kHidden, entries(WeaponList::Warrior)},
+    {&C::mageweaponbox,     "mageweaponbox",     "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", typing(WeaponList::Mage) | kHidden, entries(WeaponList::Mage)},
+    {&C::Theifweaponbox,    "Theifweaponbox",    "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", typing(WeaponList::Thief) | kHidden, entries(WeaponList::Thief)},
+    {&C::priestweaponbox,   "priestweaponbox",   "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", typing(WeaponList::Priest) | kHidden, entries(WeaponList::Priest)},
+    {&C::druidweaponbox,    "druidweaponbox",    "GroupBox3", {  6, 112, 143,  21}, {}, {}, "Weapon to add", typing(WeaponList::Druid), entries(WeaponList::Druid)},
     {&C::btclearweponslist, "btclearweponslist", "GroupBox3", {  7, 136, 141,  25}, "Clear List", "Clears the list of weapon proficiencies"},
     {&C::Button6,           "Button6",           "GroupBox3", {  7, 166, 141,  25}, "Remove Weapon", "Removes selected weapon from the list"},
     {&C::Button3,           "Button3",           "GroupBox3", {  7, 196, 141,  25}, "Add Weapon", "Adds selected weapon to the list"},

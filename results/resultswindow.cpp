@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <array>
+#include <optional>
 
 #include "appinfo.h"
 #include "characterfile.h"
@@ -241,13 +242,9 @@ void TForm2::btclearweponslistClick() {
 void TForm2::Button8Click() {
     // Only a weapon of the Warrior list can be a specialization; typed free text is ignored.
     const std::string text = ui().weaponBox(WeaponList::Warrior)->currentText().toStdString();
-    const std::span<const std::string_view> entries = weaponListEntries(WeaponList::Warrior);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i] == text) {
-            m_generator.specializeIn(static_cast<int>(i));
-            afterEngineCall();
-            return;
-        }
+    if (const std::optional<int> entry = warriorEntryIndex(text)) {
+        m_generator.specializeIn(*entry);
+        afterEngineCall();
     }
 }
 

@@ -107,7 +107,7 @@ let session = null;   // the engine's run of generations
 let entry = null;     // {query, ops}, or {file, seed, time, query, ops}: the character on show
 let revealTimer = 0;
 
-const scoreRows = ['STR', 'CON', 'DEX', 'INT', 'WIS', 'CHA'].map((ability) => {
+const scoreRows = lists.abilities.map((ability) => {
   const row = $('scores').tBodies[0].insertRow();
   const head = document.createElement('th');
   head.scope = 'row';
@@ -118,13 +118,12 @@ const scoreRows = ['STR', 'CON', 'DEX', 'INT', 'WIS', 'CHA'].map((ability) => {
   return cell;
 });
 
-const groupNames = ['General', 'Priest', 'Rogue', 'Warrior', 'Wizard'];
-const groupSelects = lists.nonWeaponGroups.map((entries, g) => {
+const groupSelects = lists.nonWeaponGroups.map(({ name, entries }) => {
   const label = document.createElement('label');
   const select = document.createElement('select');
-  select.id = 'group-' + groupNames[g].toLowerCase();
+  select.id = 'group-' + name.toLowerCase();
   entries.forEach((text, i) => select.add(new Option(text.trim() || '(none)', String(i))));
-  label.append(groupNames[g] + ': ', select);
+  label.append(name + ': ', select);
   $('nonweapon-groups').append(label);
   return select;
 });
@@ -135,15 +134,17 @@ function fillList(select, entries) {
   if (selected >= 0 && selected < entries.length) select.selectedIndex = selected;
 }
 
-let offeredList = -1;
-function offerWeapons(list) {
-  if (list === offeredList) return;
-  offeredList = list;
-  const entries = lists.weapons[list];
-  const druid = list === 4;  // the druid's list is selection-only, the others take typed text
-  $('weapon-choice').hidden = druid;
-  document.querySelector('label[for="weapon-choice"]').hidden = druid;
-  $('weapon-select').hidden = !druid;
+let offered = null;  // the class weapon list on offer, as lists.weapons gives it
+function offerWeapons(name) {
+  if (lists.weapons[name] === offered) return;
+  offered = lists.weapons[name];
+  const { entries, typed } = offered;
+  // A list that takes typed text has a field with suggestions, the others only a drop-down.
+  $('weapon-choice').hidden = !typed;
+  document.querySelector('label[for="weapon-choice"]').hidden = !typed;
+  $('weapon-select').hidden = typed;
+  // A suggestion shows its weapon trimmed but fills in the entry as it is, trailing blank
+  // included, which is what "Specialize in" needs.
   $('weapon-entries').replaceChildren(...entries.map((text) => new Option(text.trim(), text)));
   $('weapon-select').replaceChildren(...entries.map((text) => new Option(text, text)));
   $('weapon-choice').value = '';
@@ -156,13 +157,7 @@ function showCharacter() {
     li.textContent = c[li.dataset.line];
     li.hidden = !c[li.dataset.line];
   });
-  scoreRows.forEach((cell, i) => {
-    let text = c.scores[i] ? String(c.scores[i]) : '';
-    if (i === 0 && c.exceptionalStrength >= 0) {
-      text += '/' + (c.exceptionalStrength === 0 ? '00' : String(c.exceptionalStrength));
-    }
-    cell.textContent = text;
-  });
+  scoreRows.forEach((cell, i) => { cell.textContent = c.scoreTexts[i]; });
   fillList($('weaponlist'), c.weapons);
   fillList($('nonweaponlist'), c.nonWeapons);
   offerWeapons(c.offeredList);
@@ -356,26 +351,19 @@ $('remove-weapon').addEventListener('click', () => {
   if (row >= 0) edit('removeWeapon', row);
 });
 $('add-weapon').addEventListener('click', () => {
-  const text = offeredList === 4 ? $('weapon-select').value : $('weapon-choice').value;
-  edit('addWeapon', text);
+  edit('addWeapon', offered.typed ? $('weapon-choice').value : $('weapon-select').value);
 });
-$('specialize').addEventListener('click', () => {
-  // Only an entry of the Warrior list can be a specialization; other text is ignored.
-  const text = $('weapon-choice').value;
-  const warrior = lists.weapons[0];
-  let index = warrior.indexOf(text);
-  if (index < 0) index = warrior.findIndex((entry) => entry.trim() === text.trim());
-  if (index >= 0) edit('specializeIn', index);
-});
+// The engine ignores text that is not exactly a Warrior-list entry, as the window does.
+$('specialize').addEventListener('click', () => edit('specializeIn', $('weapon-choice').value));
 $('clear-nonweapons').addEventListener('click', () => edit('clearNonWeapons'));
 $('delete-nonweapon').addEventListener('click', () => {
   const row = $('nonweaponlist').selectedIndex;
   if (row >= 0) edit('deleteNonWeapon', row);
 });
 $('add-nonweapons').addEventListener('click', () => {
-  const choices = groupSelects.map((select, g) => lists.nonWeaponGroups[g][select.selectedIndex]);
+  const choices = groupSelects.map((select, g) => lists.nonWeaponGroups[g].entries[select.selectedIndex]);
   groupSelects.forEach((select) => { select.selectedIndex = 0; });
-  edit('addNonWeapons', ...choices);
+  edit('addNonWeapons', choices);
 });
 
 function download(bytes, type, name) {

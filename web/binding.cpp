@@ -43,14 +43,6 @@ val texts(const std::vector<std::string>& entries) {
     return list;
 }
 
-template <typename Array>
-val numbers(const Array& values) {
-    val list = val::array();
-    for (const auto v : values)
-        list.call<void>("push", static_cast<int>(v));
-    return list;
-}
-
 // A Uint8Array's bytes, copied as they are: a character file is read as bytes, so that the
 // reader itself sees any invalid UTF-8 rather than the browser's replacement characters.
 std::string bytesOf(const val& array) {
@@ -59,6 +51,24 @@ std::string bytesOf(const val& array) {
                                            reinterpret_cast<unsigned char*>(bytes.data())));
     view.call<void>("set", array);
     return bytes;
+}
+
+// The page's names for the class weapon lists: the lists are handed over, and the offered one
+// named, by these keys rather than by their order.
+std::string weaponListKey(WeaponList list) {
+    switch (list) {
+        case WeaponList::Warrior:
+            return "warrior";
+        case WeaponList::Mage:
+            return "mage";
+        case WeaponList::Thief:
+            return "thief";
+        case WeaponList::Priest:
+            return "priest";
+        case WeaponList::Druid:
+            return "druid";
+    }
+    return {};
 }
 
 // Why the rules withdraw a class box or a school button, in the words every front end uses;
@@ -189,18 +199,26 @@ public:
     void addWeapon(const std::string& text) { generator().addWeapon(text); }
     void removeWeapon(int row) { generator().removeWeapon(row); }
     void clearWeapons() { generator().clearWeapons(); }
-    void specializeIn(int warriorIndex) { generator().specializeIn(warriorIndex); }
-    void addNonWeapons(const std::string& general, const std::string& priest,
-                       const std::string& rogue, const std::string& warrior,
-                       const std::string& wizard) {
-        generator().addNonWeapons({general, priest, rogue, warrior, wizard});
+    // As the window's "Specialize in": text that is not exactly a Warrior-list entry is ignored.
+    void specializeIn(const std::string& text) {
+        if (const std::optional<int> entry = warriorEntryIndex(text)) {
+            generator().specializeIn(*entry);
+        }
+    }
+    // One choice for each of lists().nonWeaponGroups, in that order.
+    void addNonWeapons(const val& choices) {
+        std::array<std::string, kNonWeaponGroups.size()> texts;
+        std::array<std::string_view, kNonWeaponGroups.size()> views;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            texts[i] = choices[i].as<std::string>();
+            views[i] = texts[i];
+        }
+        generator().addNonWeapons(views);
     }
     void deleteNonWeapon(int row) { generator().deleteNonWeapon(row); }
     void clearNonWeapons() { generator().clearNonWeapons(); }
 
     int steps() const { return m_schedule.steps(); }
-    double seed() const { return m_start.seed; }
-    double time() const { return m_start.time; }
     // The link's words; empty for an opened character that no link gives as it was rolled, and
     // for the rerolls of a file whose choices the form cannot take.
     std::string linkQuery() const { return m_linked ? words::linkQuery(m_options, m_start) : ""; }
@@ -226,8 +244,13 @@ public:
         const DriverState& d = m_schedule.generator().state();
         val v = val::object();
         v.set("name", c.name);
-        v.set("scores", numbers(c.abilityScore));
-        v.set("exceptionalStrength", c.exceptionalStrength);
+        // The scores as every view shows them, strength with its exceptional part ("18/00").
+        val scores = val::array();
+        scores.call<void>("push", strengthText(c));
+        for (int ability = STR + 1; ability < kAbilityCount; ++ability) {
+            scores.call<void>("push", scoreText(c.abilityScore[ability]));
+        }
+        v.set("scoreTexts", scores);
         v.set("weapons", texts(c.weapons));
         v.set("nonWeapons", texts(c.nonWeapons));
         for (const auto& [key, line] : {std::pair{"alignmentLine", &c.alignmentLine},
@@ -244,7 +267,7 @@ public:
                                         {"priestSpellsLine", &c.priestSpellsLine}}) {
             v.set(key, *line);
         }
-        v.set("offeredList", static_cast<int>(d.offeredList));
+        v.set("offeredList", weaponListKey(d.offeredList));
         v.set("specializeVisible", d.specializeVisible);
         v.set("running", !m_schedule.finished());
         return v;
@@ -302,17 +325,25 @@ val applyLink(Form& form, const val& pairs) {
     return result;
 }
 
-// The fixed lists the form and the character's edits choose from.
+// The fixed lists the form and the character's edits choose from. The class weapon lists are
+// keyed by name, each saying whether it takes typed text; the non-weapon groups come named, in
+// the order addNonWeapons takes their choices.
 val lists() {
     val v = val::object();
-    val weapons = val::array();
+    val weapons = val::object();
     for (const WeaponList list : {WeaponList::Warrior, WeaponList::Mage, WeaponList::Thief,
                                   WeaponList::Priest, WeaponList::Druid}) {
-        weapons.call<void>("push", texts(weaponListEntries(list)));
+        val entry = val::object();
+        entry.set("entries", texts(weaponListEntries(list)));
+        entry.set("typed", weaponListTakesTypedText(list));
+        weapons.set(weaponListKey(list), entry);
     }
     val groups = val::array();
     for (const NonWeaponGroup group : kNonWeaponGroups) {
-        groups.call<void>("push", texts(nonWeaponGroupEntries(group)));
+        val entry = val::object();
+        entry.set("name", std::string(nonWeaponGroupName(group)));
+        entry.set("entries", texts(nonWeaponGroupEntries(group)));
+        groups.call<void>("push", entry);
     }
     v.set("weapons", weapons);
     v.set("nonWeaponGroups", groups);
@@ -324,6 +355,7 @@ val lists() {
     v.set("diceMethods", texts(kDiceMethodCaptions));
     v.set("classes", texts(kClassBoxCaptions));
     v.set("schools", texts(kSchoolCaptions));
+    v.set("abilities", texts(kAbilityNames));
     return v;
 }
 
@@ -331,10 +363,6 @@ val lists() {
 // enough for it to refuse a larger file.
 double characterFileLimit() {
     return static_cast<double>(kCharacterFileLimit);
-}
-
-std::string timeText(double ms) {
-    return words::formatTime(static_cast<std::uint32_t>(ms));
 }
 
 EMSCRIPTEN_BINDINGS(tavrel) {
@@ -371,8 +399,6 @@ EMSCRIPTEN_BINDINGS(tavrel) {
         .function("deleteNonWeapon", &Session::deleteNonWeapon)
         .function("clearNonWeapons", &Session::clearNonWeapons)
         .function("steps", &Session::steps)
-        .function("seed", &Session::seed)
-        .function("time", &Session::time)
         .function("linkQuery", &Session::linkQuery)
         .function("json", &Session::json)
         .function("jsonRefusal", &Session::jsonRefusal)
@@ -380,7 +406,6 @@ EMSCRIPTEN_BINDINGS(tavrel) {
         .function("character", &Session::character);
     function("applyLink", &applyLink);
     function("lists", &lists);
-    function("timeText", &timeText);
     function("characterFileLimit", &characterFileLimit);
 }
 
