@@ -28,12 +28,12 @@ std::string unreachableText(const CharacterOptions& o) {
 }
 
 int run(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayClock&) {
-    CharacterOptions o;
-    readRaceAndAlignment(parser, o);
+    const CharacterOptions o = readRequestOptions(parser, words::Asking::ClassSets).options;
     std::string text = allowedList(o);
     if (parser.isSet("explain")) {
-        text += "\nnot allowed for race " + std::string(words::kRaceWords[o.race]) + ", alignment " +
-                words::alignmentWord(o.lawChaos, o.goodEvil) + ":\n" + unreachableText(o);
+        text += "\nnot allowed for race " + std::string(words::kRaceWords[o.race]) +
+                ", alignment " + words::alignmentWord(o.lawChaos, o.goodEvil) + ":\n" +
+                unreachableText(o);
     }
     writeOut(out, text);
     return 0;

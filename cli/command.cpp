@@ -1,6 +1,12 @@
 #include "command.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <map>
+#include <set>
+#include <utility>
+#include <variant>
+#include <vector>
 
 #include "checkedfile.h"
 #include "cliargs.h"
@@ -42,16 +48,44 @@ void addRaceAndAlignment(QCommandLineParser& parser) {
     parser.addOption(valueOption("alignment"));
 }
 
-void readRaceAndAlignment(const QCommandLineParser& p, CharacterOptions& o) {
-    if (p.isSet("race")) {
-        o.race = require(words::parseRace(optionValue(p, "race")), "race", optionValue(p, "race"),
-                         words::kRaceExpected);
+words::Request readRequestOptions(const QCommandLineParser& p, words::Asking asking) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    std::map<QString, qsizetype> seen;
+    for (const QString& name : p.optionNames()) {
+        // optionNames() lists an option once for each time it was given, and values() each
+        // value in the same order, so repeats reach the reader as repeats.
+        const qsizetype index = seen[name]++;
+        if (name == QLatin1String("lift-restrictions")) {
+            pairs.emplace_back("lift", "1");
+        } else if (words::isRequestWord(name.toStdString())) {
+            pairs.emplace_back(name.toStdString(), p.values(name).at(index).toStdString());
+        }
     }
-    if (p.isSet("alignment")) {
-        const auto [lc, ge] = require(words::parseAlignment(optionValue(p, "alignment")), "alignment",
-                                      optionValue(p, "alignment"), words::kAlignmentExpected);
-        o.lawChaos = lc;
-        o.goodEvil = ge;
+    auto read = words::readRequest(pairs, words::FrontEnd::CommandLine, asking);
+    if (auto* error = std::get_if<words::RequestError>(&read)) {
+        if (error->refused) {
+            std::string allowed = allowedList(*error->refused);
+            std::replace(allowed.begin(), allowed.end(), '\n', ' ');
+            if (allowed.empty())
+                allowed = "none";
+            error->message +=
+                " (use --lift-restrictions, or see 'tavrel-cli allowed --explain');"
+                " allowed: " +
+                allowed;
+        }
+        throw Failure{error->message};
+    }
+    return std::get<words::Request>(std::move(read));
+}
+
+void requireOnce(const QCommandLineParser& p) {
+    std::set<QString> seen;
+    for (const QString& name : p.optionNames()) {
+        if (name == QLatin1String("lift-restrictions") || words::isRequestWord(name.toStdString()))
+            continue;  // the request's reader refuses these
+        if (!seen.insert(name).second) {
+            throw Failure{words::givenTwiceText(words::FrontEnd::CommandLine, name.toStdString())};
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "characteroptions.h"
 #include "clock.h"
+#include "request.h"
 
 namespace tavrel::cli {
 
@@ -61,7 +62,15 @@ T require(std::optional<T> parsed, const char* option, const std::string& text,
 
 // --race and --alignment, which both sub-commands take.
 void addRaceAndAlignment(QCommandLineParser& parser);
-void readRaceAndAlignment(const QCommandLineParser& parser, CharacterOptions& options);
+
+// The request's options (--race, --class, ...), read in the order given by the reader that also
+// reads a character link, so that the same words get the same verdict. A refusal throws a
+// Failure; a refused class set is followed by how to reach it.
+words::Request readRequestOptions(const QCommandLineParser& parser, words::Asking asking);
+
+// A Failure for the first option given twice among those readRequestOptions does not read
+// (--count, --output, ...), with the reader's words.
+void requireOnce(const QCommandLineParser& parser);
 
 // The class sets the options window allows for the race and alignment of `options`, one
 // --class list a line.

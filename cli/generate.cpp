@@ -1,19 +1,17 @@
-#include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <optional>
 
 #include "characterjson.h"
+#include "charactertext.h"
 #include "checkedfile.h"
 #include "cliargs.h"
 #include "command.h"
-#include "exploration.h"
 #include "linkwords.h"
-#include "charactertext.h"
 #include "run.h"
 #include "schedule.h"
 #include "sheet.h"
+#include "sheetfolder.h"
 
 namespace tavrel::cli {
 
@@ -39,55 +37,15 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(QStringLiteral("lift-restrictions")));
 }
 
-void readClasses(const QCommandLineParser& p, CharacterOptions& o) {
-    if (!p.isSet("class")) {
-        throw Failure{"--class: required (for example --class fighter,thief)"};
-    }
-    if (auto error = words::applyClassList(optionValue(p, "class"), o)) {
-        throw Failure{"--class: " + *error};
-    }
-}
-
-void requireAllowed(const CharacterOptions& o) {
-    const auto sets = allowedClassSets(o.race, o.lawChaos, o.goodEvil);
-    if (std::find(sets.begin(), sets.end(), classChoiceOf(o)) != sets.end()) {
-        return;
-    }
-    std::string allowed = allowedList(o);
-    std::replace(allowed.begin(), allowed.end(), '\n', ' ');
-    // The first rule in the way, in the words the options window shows on the greyed box.
-    const AllowedChoice choice = classChoiceOf(o);
-    const std::string why =
-        refusalReason(o.race, o.lawChaos, o.goodEvil, choice.classes, choice.school).text();
-    throw Failure{"--class: " + words::notAllowedText(o) + (why.empty() ? "" : ": " + why) +
-                  " (use --lift-restrictions, or see 'tavrel-cli allowed --explain'); allowed: " +
-                  (allowed.empty() ? std::string("none") : allowed)};
-}
-
 // The options are read in a fixed order, so that of several bad ones the first is reported.
 Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
     Request r;
-    CharacterOptions& o = r.options;
-    readRaceAndAlignment(p, o);
-    readClasses(p, o);
-    const auto read = [&p](const char* option, auto parse, const char* expected) {
-        const std::string text = optionValue(p, option);
-        return require(parse(text), option, text, expected);
-    };
-    if (p.isSet("gender"))
-        o.gender = read("gender", words::parseGender, words::kGenderExpected);
-    if (p.isSet("levels"))
-        o.levelRange = read("levels", words::parseLevels, words::kLevelsExpected);
-    if (p.isSet("dice"))
-        o.diceMethod = read("dice", words::parseDice, words::kDiceExpected);
-    o.restrictionsLifted = p.isSet("lift-restrictions");
-    if (!o.restrictionsLifted)
-        requireAllowed(o);
-
+    const words::Request asked = readRequestOptions(p, words::Asking::Characters);
+    r.options = asked.options;
     const std::uint32_t now = clock.millisecondsSinceMidnight();
-    r.time = p.isSet("time") ? read("time", parseTime, words::kTimeExpected) : now;
+    r.time = asked.time.value_or(now);
     // Without --seed the generator starts as the dice would leave it: reseeded from the clock.
-    r.seed = p.isSet("seed") ? read("seed", words::parseSeed, words::kSeedExpected) : now;
+    r.seed = asked.seed.value_or(now);
     if (p.isSet("count")) {
         const std::string range = "a number from 1 to " + std::to_string(kMaxCount);
         const std::string text = optionValue(p, "count");
@@ -107,9 +65,8 @@ Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
             throw Failure{"--output: empty path"};
         const QFileInfo info(output);
         if (r.folder) {
-            if (info.exists() && !info.isDir()) {
-                throw Failure{"--output: '" + output.toStdString() + "' is not a folder"};
-            }
+            if (const auto refusal = SheetFolder::refusal(output))
+                throw Failure{"--output: " + *refusal};
         } else if (info.isDir()) {
             throw Failure{"--output: '" + output.toStdString() + "' is a folder"};
         }
@@ -123,22 +80,16 @@ Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
                        "': " + file.errorText().toStdString()};
 }
 
-// One sheet file a character, numbered with as many digits as the count needs.
+// One sheet file a character.
 void writeSheetFolder(const Request& r) {
-    const QString folder = *r.output;
-    if (!QDir().mkpath(folder)) {
-        throw WriteFailure{"--output: cannot create the folder '" + folder.toStdString() + "'"};
-    }
+    SheetFolder folder(*r.output, r.count);
+    if (const auto error = folder.make())
+        throw WriteFailure{"--output: " + *error};
     VirtualSchedule schedule(r.seed, r.time);
-    const int width = static_cast<int>(std::to_string(r.count).size());
     for (int i = 0; i < r.count; ++i) {
         schedule.generate(r.options);
-        const QString name =
-            QStringLiteral("character-%1.htm").arg(i + 1, width, 10, QLatin1Char('0'));
-        const QString path = QDir(folder).filePath(name);
-        CheckedFile sheet(path);
-        if (!sheet.open() || !sheet.write(characterSheet(schedule.character())) || !sheet.commit())
-            failWrite(path, sheet);
+        if (const auto error = folder.write(characterSheet(schedule.character())))
+            throw WriteFailure{"--output: " + *error};
     }
 }
 

@@ -116,6 +116,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
             throw Failure{"unexpected argument '" + p.positionalArguments().front().toStdString() +
                           "'"};
         }
+        requireOnce(p);
         return sub.run(p, out, clock);
     } catch (const Failure& f) {
         report(err, f.message);

@@ -5,27 +5,58 @@
 
 namespace tavrel {
 
-CharacterReadResult readCharacterFile(const QString& path) {
-    const std::string name = QFileInfo(path).fileName().toStdString();
-    CharacterReadResult result;
+std::optional<std::string> readCharacters(const QString& path, CharacterFileLayout layout,
+                                          const std::function<void(const SavedCharacter&)>& each) {
+    if (QFileInfo(path).isDir())
+        return "is a folder";
     QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        result.error = name + ": is a folder";
-        return result;
+    const auto unreadable = [&file] {
+        return "cannot be read: " + file.errorString().toStdString();
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable();
+    const auto limit = static_cast<qint64>(kCharacterFileLimit);
+    const QByteArray head = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return unreadable();
+    if (layout == CharacterFileLayout::One || (head.size() <= limit && file.atEnd())) {
+        const CharacterReadResult whole =
+            readCharacterJson({head.constData(), static_cast<std::size_t>(head.size())});
+        if (whole.character) {
+            each(*whole.character);
+            return std::nullopt;
+        }
+        // A one-line file is one object whatever went wrong with it: its fault is the object's.
+        if (layout == CharacterFileLayout::One || head.trimmed().count('\n') == 0)
+            return whole.error;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = name + ": cannot be read: " + file.errorString().toStdString();
-        return result;
+    file.seek(0);
+    int number = 0;
+    while (!file.atEnd()) {
+        ++number;
+        const QByteArray line = file.readLine(limit + 2);
+        if (line.size() > limit && !line.endsWith('\n'))
+            return "line " + std::to_string(number) + ": the line is larger than 1 MiB";
+        if (line.trimmed().isEmpty())
+            continue;
+        const CharacterReadResult r =
+            readCharacterJson({line.constData(), static_cast<std::size_t>(line.size())});
+        if (!r.character)
+            return "line " + std::to_string(number) + ": " + r.error;
+        each(*r.character);
     }
-    const QByteArray bytes = file.read(static_cast<qint64>(kCharacterFileLimit) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = name + ": cannot be read: " + file.errorString().toStdString();
-        return result;
-    }
-    result = readCharacterJson({bytes.constData(), static_cast<std::size_t>(bytes.size())});
-    if (!result.character) {
-        result.error = name + ": " + result.error;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return unreadable();
+    return std::nullopt;
+}
+
+CharacterReadResult readCharacterFile(const QString& path) {
+    CharacterReadResult result;
+    const std::optional<std::string> fault =
+        readCharacters(path, CharacterFileLayout::One,
+                       [&result](const SavedCharacter& saved) { result.character = saved; });
+    if (fault)
+        result.error = QFileInfo(path).fileName().toStdString() + ": " + *fault;
     return result;
 }
 

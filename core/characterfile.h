@@ -2,12 +2,33 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+#include <string>
+
 #include "characterjson.h"
 
 namespace tavrel {
 
-// Reads and checks a character file. The error names the file, then what was wrong; at most one
-// byte past the size limit is ever read, so a huge file or a device costs nothing to refuse.
+// How many characters a file may hold: a window opens one; `tavrel-cli sheet` takes a batch.
+enum class CharacterFileLayout {
+    // One character object, however it is laid out.
+    One,
+    // As above for a file of up to kCharacterFileLimit; otherwise every non-empty line is one
+    // character, as `tavrel-cli generate --format json` writes them.
+    Lines,
+};
+
+// Reads the characters of the file at `path` and hands each to `each`, in order. Returns the
+// first fault, after which `each` is not called again: "is a folder", "cannot be read: <why>",
+// "line 3: member ..." or the character reader's own words. The text leaves the file unnamed,
+// since the windows name it by its base name and the command line by the path typed. At most
+// one byte past the size limit is read at a time, so a huge file or a device costs no memory to
+// refuse.
+std::optional<std::string> readCharacters(const QString& path, CharacterFileLayout layout,
+                                          const std::function<void(const SavedCharacter&)>& each);
+
+// The one character of a file, for the windows; the error names the file by its base name.
 CharacterReadResult readCharacterFile(const QString& path);
 
 }  // namespace tavrel

@@ -19,6 +19,7 @@
 #include "exploration.h"
 #include "linkwords.h"
 #include "nonweapons.h"
+#include "request.h"
 #include "schedule.h"
 #include "sheet.h"
 #include "weapons.h"
@@ -307,13 +308,17 @@ val applyLink(Form& form, const val& pairs) {
         words.emplace_back(pairs[i][0].as<std::string>(), pairs[i][1].as<std::string>());
     }
     val result = val::object();
-    const auto read = words::readLinkWords(words);
-    if (const auto* error = std::get_if<words::LinkError>(&read)) {
-        result.set("error", error->message);
+    const auto read = words::readRequest(words, words::FrontEnd::Link);
+    if (const auto* error = std::get_if<words::RequestError>(&read)) {
+        // The reason is the command line's; how to reach the set is the page's own.
+        std::string message = error->message;
+        if (error->refused)
+            message += "; tick Lift all Character Combination Restrictions to allow it";
+        result.set("error", message);
         result.set("word", error->word);
         return result;
     }
-    const auto& request = std::get<words::LinkRequest>(read);
+    const auto& request = std::get<words::Request>(read);
     if (!form.apply(request.options)) {
         result.set("error", "class: " + words::classWords(classChoiceOf(request.options)) +
                                 " cannot be chosen in the form");

@@ -177,10 +177,4 @@ std::string alignmentWord(int lawChaos, int goodEvil) {
     return w;
 }
 
-std::string notAllowedText(const CharacterOptions& o) {
-    return classWords(classChoiceOf(o)) + " is not allowed for a " +
-           std::string(kRaceWords[o.race]) + " of alignment " +
-           alignmentWord(o.lawChaos, o.goodEvil);
-}
-
 }  // namespace tavrel::words

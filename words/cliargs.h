@@ -50,10 +50,6 @@ std::string classWords(const AllowedChoice& choice);
 // Words for the alignment axes ("LG", "N", ...).
 std::string alignmentWord(int lawChaos, int goodEvil);
 
-// "fighter,druid is not allowed for a human of alignment LG": the start of every refusal of a
-// class set the options window would not let a user reach.
-std::string notAllowedText(const CharacterOptions& options);
-
 inline constexpr std::string_view kRaceWords[] = {"elf",   "half-elf", "dwarf",
                                                   "human", "gnome",    "halfling"};
 inline constexpr std::string_view kGenderWords[] = {"male", "female"};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <utility>
 #include <variant>
@@ -8,20 +9,16 @@
 #include "cliargs.h"
 #include "exploration.h"
 #include "linkwords.h"
+#include "request.h"
 
 namespace tavrel::words {
 namespace {
 
 std::vector<std::pair<std::string, std::string>> pairsOf(const std::string& query) {
     std::vector<std::pair<std::string, std::string>> pairs;
-    std::size_t start = 0;
-    while (start < query.size()) {
-        const std::size_t end = std::min(query.find('&', start), query.size());
-        const std::string word = query.substr(start, end - start);
-        const std::size_t eq = word.find('=');
-        pairs.emplace_back(word.substr(0, eq), word.substr(eq + 1));
-        start = end + 1;
-    }
+    std::istringstream in(query);
+    for (std::string name, value; std::getline(in, name, '=') && std::getline(in, value, '&');)
+        pairs.emplace_back(name, value);
     return pairs;
 }
 
@@ -62,10 +59,10 @@ TEST(LinkWords, EveryAllowedChoiceReadsBackFromItsLink) {
         const VirtualSchedule::Start start{seed, seed % kMillisecondsPerDay};
         seed = seed * 69069u + 1u;
         const std::string query = linkQuery(o, start);
-        const auto read = readLinkWords(pairsOf(query));
-        ASSERT_TRUE(std::holds_alternative<LinkRequest>(read))
-            << query << ": " << std::get<LinkError>(read).message;
-        const LinkRequest& r = std::get<LinkRequest>(read);
+        const auto read = readRequest(pairsOf(query), FrontEnd::Link);
+        ASSERT_TRUE(std::holds_alternative<Request>(read))
+            << query << ": " << std::get<RequestError>(read).message;
+        const Request& r = std::get<Request>(read);
         EXPECT_EQ(r.options, o) << query;
         EXPECT_EQ(r.seed, start.seed) << query;
         EXPECT_EQ(r.time, start.time) << query;
