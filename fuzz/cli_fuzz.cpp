@@ -49,7 +49,7 @@ bool mayLeaveWorkDir(std::string_view word) {
 // Whether the words ask for more characters than a fuzz run should spend time on.
 bool countTooLarge(const std::vector<std::string>& args) {
     const auto tooLarge = [](std::string_view value) {
-        const auto n = tavrel::words::parseCount(value, tavrel::words::kMaxCount);
+        const auto n = tavrel::words::parseCount(value, tavrel::cli::kMaxCount);
         return n && *n > kMaxFuzzCount;
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -142,10 +142,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::current_path(startDir);
     emptyWorkDir();
 
-    if (status == tavrel::words::kExitOk) {
+    if (status == tavrel::cli::kExitOk) {
         if (!err.str().empty())
             fail();
-    } else if (status == tavrel::words::kExitUsage || status == tavrel::words::kExitOutput) {
+    } else if (status == tavrel::cli::kExitUsage || status == tavrel::cli::kExitOutput) {
         // A bad argument, or an --output path that cannot be written (a missing folder).
         if (!isOneLine(err.str()))
             fail();

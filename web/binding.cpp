@@ -5,7 +5,6 @@
 #include <emscripten/val.h>
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>

@@ -11,7 +11,6 @@
 #include <map>
 #include <optional>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "dialogwatchdog.h"

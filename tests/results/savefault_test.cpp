@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cerrno>
 #include <cstring>
 #include <map>
 
