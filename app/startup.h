@@ -51,7 +51,6 @@ public:
 // The program: the application, its identity and icon, the windows, and the event loop until the
 // options window closes. `beforeShow` runs once the windows exist, just before the options window
 // shows; the measurement programs in bench/ hook in there, so they start exactly as a user's run.
-int runProgram(int& argc, char** argv,
-               const std::function<void(ProgramWindows&)>& beforeShow = {});
+int runProgram(int& argc, char** argv, const std::function<void(ProgramWindows&)>& beforeShow = {});
 
 }  // namespace tavrel

@@ -9,9 +9,9 @@
 #include "mix.h"
 #include "schedule.h"
 
+#include "characterjson.h"
 #include "exploration.h"
 #include "sheet.h"
-#include "characterjson.h"
 
 namespace {
 

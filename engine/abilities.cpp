@@ -13,12 +13,12 @@ struct RaceRow {
 
 // Floors and racial adjustments, in race and ability order.
 constexpr std::array<RaceRow, kRaceCount> kRaceTable{{
-    {{3, 7, 6, 8, 3, 8}, {0, -1, 1, 0, 0, 0}},      // Elf
-    {{3, 6, 6, 3, 4, 3}, {0, 0, 0, 0, 0, 0}},       // Half-Elf
-    {{8, 11, 3, 3, 3, 3}, {0, 1, 0, 0, 0, -1}},     // Dwarf
-    {{3, 3, 3, 3, 3, 3}, {0, 0, 0, 0, 0, 0}},       // Human
-    {{6, 8, 3, 6, 3, 3}, {0, 0, 0, 1, -1, 0}},      // Gnome
-    {{7, 10, 7, 6, 3, 3}, {-1, 0, 1, 0, 0, 0}},     // Halfling
+    {{3, 7, 6, 8, 3, 8}, {0, -1, 1, 0, 0, 0}},   // Elf
+    {{3, 6, 6, 3, 4, 3}, {0, 0, 0, 0, 0, 0}},    // Half-Elf
+    {{8, 11, 3, 3, 3, 3}, {0, 1, 0, 0, 0, -1}},  // Dwarf
+    {{3, 3, 3, 3, 3, 3}, {0, 0, 0, 0, 0, 0}},    // Human
+    {{6, 8, 3, 6, 3, 3}, {0, 0, 0, 1, -1, 0}},   // Gnome
+    {{7, 10, 7, 6, 3, 3}, {-1, 0, 1, 0, 0, 0}},  // Halfling
 }};
 
 struct SchoolFloor {
@@ -38,7 +38,9 @@ constexpr std::array<SchoolFloor, kSchoolCount> kSchoolFloors{{
     {DEX, 15},  // Transmuter
 }};
 
-int die(Random& random) { return random.randomBelow(35789781) % 6 + 1; }
+int die(Random& random) {
+    return random.randomBelow(35789781) % 6 + 1;
+}
 
 int rollOnce(int method, Random& random) {
     switch (method) {
@@ -47,7 +49,8 @@ int rollOnce(int method, Random& random) {
             for (int& d : dice) {
                 d = die(random);
             }
-            return dice[0] + dice[1] + dice[2] + dice[3] - *std::min_element(dice.begin(), dice.end());
+            return dice[0] + dice[1] + dice[2] + dice[3] -
+                   *std::min_element(dice.begin(), dice.end());
         }
         case 2: {
             const int first = die(random) + die(random) + die(random);

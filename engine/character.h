@@ -84,6 +84,8 @@ inline std::string strengthText(const Character& c) {
 
 // Stores an int into an 8-bit counter. The rules keep every counter within its range; the
 // conversion is explicit so that wrap-around could never hide behind an implicit narrowing.
-inline std::int8_t toCounter(int value) { return static_cast<std::int8_t>(value); }
+inline std::int8_t toCounter(int value) {
+    return static_cast<std::int8_t>(value);
+}
 
 }  // namespace tavrel

@@ -27,15 +27,15 @@ inline constexpr int kSchoolCount = 8;
 inline constexpr std::array<std::string_view, kRaceCount> kRaceCaptions{
     "Elf", "Half-Elf", "Dwarf", "Human", "Gnome", "Halfling"};
 inline constexpr std::array<std::string_view, kAbilityCount> kAbilityNames{"STR", "CON", "DEX",
-                                                                            "INT", "WIS", "CHA"};
+                                                                           "INT", "WIS", "CHA"};
 inline constexpr std::array<std::string_view, kSchoolCount> kSchoolCaptions{
-    "Abjurer", "Conjurer", "Diviner", "Enchanter", "Illusionist", "Invoker", "Necromancer",
-    "Transmuter"};
+    "Abjurer",     "Conjurer", "Diviner",     "Enchanter",
+    "Illusionist", "Invoker",  "Necromancer", "Transmuter"};
 inline constexpr std::array<std::string_view, 3> kLawChaosCaptions{"Lawful", "Neutral", "Chaotic"};
 inline constexpr std::array<std::string_view, 3> kGoodEvilCaptions{"Good", "Neutral", "Evil"};
 inline constexpr std::array<std::string_view, 2> kGenderCaptions{"Male", "Female"};
 inline constexpr std::array<std::string_view, 3> kLevelRangeCaptions{"Low (1-5)", "Mid (6-10)",
-                                                                      "High (11-15)"};
+                                                                     "High (11-15)"};
 inline constexpr std::array<std::string_view, 3> kDiceMethodCaptions{
     "6 times 3d6 ", "6 times 4d6 drop lowest", "12 times 3d6 keep best six"};
 
@@ -63,10 +63,18 @@ struct CharacterOptions {
     bool operator==(const CharacterOptions&) const = default;
 };
 
-inline bool isWarrior(const CharacterOptions& o) { return o.fighter || o.ranger || o.paladin; }
-inline bool isWizard(const CharacterOptions& o) { return o.mage || o.specialist; }
-inline bool isPriest(const CharacterOptions& o) { return o.cleric || o.druid; }
-inline bool isRogue(const CharacterOptions& o) { return o.thief || o.bard; }
+inline bool isWarrior(const CharacterOptions& o) {
+    return o.fighter || o.ranger || o.paladin;
+}
+inline bool isWizard(const CharacterOptions& o) {
+    return o.mage || o.specialist;
+}
+inline bool isPriest(const CharacterOptions& o) {
+    return o.cleric || o.druid;
+}
+inline bool isRogue(const CharacterOptions& o) {
+    return o.thief || o.bard;
+}
 
 // The specialist's school when it can index the school tables: a specialist captured without a
 // valid school is treated as having none, so no table is read out of range.

@@ -226,18 +226,30 @@ DriverState restoredState(const CharacterOptions& options, const Character& char
     return state;
 }
 
-void Generator::newName() { drawName(m_options, m_character, m_random); }
+void Generator::newName() {
+    drawName(m_options, m_character, m_random);
+}
 
-void Generator::addWeapon(std::string text) { tavrel::addWeapon(m_character, std::move(text)); }
-void Generator::removeWeapon(int row) { tavrel::removeWeapon(m_character, row); }
-void Generator::clearWeapons() { tavrel::clearWeapons(m_character); }
+void Generator::addWeapon(std::string text) {
+    tavrel::addWeapon(m_character, std::move(text));
+}
+void Generator::removeWeapon(int row) {
+    tavrel::removeWeapon(m_character, row);
+}
+void Generator::clearWeapons() {
+    tavrel::clearWeapons(m_character);
+}
 void Generator::specializeIn(int warriorListIndex) {
     tavrel::specializeIn(m_character, warriorListIndex);
 }
 void Generator::addNonWeapons(const std::array<std::string_view, 5>& choices) {
     tavrel::addNonWeapons(m_character, choices);
 }
-void Generator::deleteNonWeapon(int row) { tavrel::deleteNonWeapon(m_character, row); }
-void Generator::clearNonWeapons() { tavrel::clearNonWeapons(m_character); }
+void Generator::deleteNonWeapon(int row) {
+    tavrel::deleteNonWeapon(m_character, row);
+}
+void Generator::clearNonWeapons() {
+    tavrel::clearNonWeapons(m_character);
+}
 
 }  // namespace tavrel

@@ -23,7 +23,9 @@ public:
     }
 
     // The dice reseed from the clock so that rolls made at different moments differ.
-    void reseedFromClock(const TimeOfDayClock& clock) { m_seed = clock.millisecondsSinceMidnight(); }
+    void reseedFromClock(const TimeOfDayClock& clock) {
+        m_seed = clock.millisecondsSinceMidnight();
+    }
 
 private:
     std::uint32_t m_seed;

@@ -8,7 +8,8 @@
 // carries a reason exactly while it is withdrawn; and, as long as the rules have been in force
 // since the window was last shown, the ticked classes (and school) are one of the sets that the
 // rules allow for the current race and alignment. Showing the window again gives the same state
-// as a fresh window with the same selections, whatever came before. Runaway nesting of the reactions would overflow the stack, which ASan reports.
+// as a fresh window with the same selections, whatever came before. Runaway nesting of the
+// reactions would overflow the stack, which ASan reports.
 #include <array>
 #include <cstddef>
 #include <cstdint>

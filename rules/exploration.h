@@ -34,7 +34,8 @@ struct AllowedChoice {
     // Written out rather than defaulted as <=>: some standard libraries give std::optional no
     // three-way comparison, and then a defaulted <=> is deleted. No school sorts first.
     bool operator<(const AllowedChoice& other) const {
-        if (classes != other.classes) return classes < other.classes;
+        if (classes != other.classes)
+            return classes < other.classes;
         return school < other.school;
     }
 };

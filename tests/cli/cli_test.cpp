@@ -281,8 +281,9 @@ TEST(Cli, AllowedExplainsWhatIsOutOfReach) {
     EXPECT_EQ(explained.size(), 14u) << dwarf.out;
     EXPECT_NE(std::find(explained.begin(), explained.end(), "mage: Dwarves cannot be mages"),
               explained.end());
-    EXPECT_NE(std::find(explained.begin(), explained.end(), "illusionist: Dwarves cannot be "
-                                                            "illusionists"),
+    EXPECT_NE(std::find(explained.begin(), explained.end(),
+                        "illusionist: Dwarves cannot be "
+                        "illusionists"),
               explained.end());
 
     const Result human = cli({"allowed", "--race", "human", "--alignment", "N", "--explain"});
@@ -368,8 +369,8 @@ TEST(Cli, RequestWordsGetALinksVerdict) {
 // Output that cannot be written is a failure with its own status and the system's words for the
 // cause, and an old --output file survives it byte for byte.
 TEST(Cli, UnwritableOutputGetsTheCauseAndStatusThree) {
-    const std::vector<std::string> run = {"generate", "--class", "fighter", "--seed", "3",
-                                          "--count", "40", "--format", "json"};
+    const std::vector<std::string> run = {"generate", "--class", "fighter",  "--seed", "3",
+                                          "--count",  "40",      "--format", "json"};
     QTemporaryDir dir;
     const QString old = dir.filePath("old.json");
     const std::string oldBytes = "{\"kept\":true}\n";
@@ -392,8 +393,8 @@ TEST(Cli, UnwritableOutputGetsTheCauseAndStatusThree) {
         toStdout = {tavrel::cli::run(run, out, err, clock), std::string(), err.str()};
     }
     EXPECT_EQ(toFile.status, 3);
-    EXPECT_EQ(toFile.err, "tavrel-cli: --output: cannot write '" + old.toStdString() +
-                              "': File too large\n");
+    EXPECT_EQ(toFile.err,
+              "tavrel-cli: --output: cannot write '" + old.toStdString() + "': File too large\n");
     EXPECT_EQ(readFile(old), oldBytes);
     EXPECT_EQ(toStdout.status, 3);
     EXPECT_EQ(toStdout.err, "tavrel-cli: standard output: File too large\n");

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <cstring>
 
-#include "filesizelimit.h"
 #include "checkedfile.h"
+#include "filesizelimit.h"
 
 namespace tavrel::test {
 

@@ -78,7 +78,8 @@ TEST(Floors, NoFlagCombinationAsksForARollAbove18) {
     for (int race = 0; race < kRaceCount; ++race) {
         for (unsigned mask = 0; mask < 512; ++mask) {
             for (int school = 0; school < kSchoolCount; ++school) {
-                if (!(mask & 16u) && school > 0) break;
+                if (!(mask & 16u) && school > 0)
+                    break;
                 const CharacterOptions o = test::optionsFromMask(race, mask, school);
                 Character c;
                 c.abilityFloor.fill(3);
@@ -121,16 +122,16 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, FloorTable,
     ::testing::Values(
         FloorCase{"DwarfPaladinNeeds17Cha", optionsFor(Dwarf, {"paladin"}), CHA, 17, -1},
-        FloorCase{"PaladinEnchanterSetsCha16", optionsFor(Human, {"paladin", "Enchanter"}), CHA,
-                  16, 0},
+        FloorCase{"PaladinEnchanterSetsCha16", optionsFor(Human, {"paladin", "Enchanter"}), CHA, 16,
+                  0},
         FloorCase{"RangerRaisesDex13", optionsFor(Elf, {"ranger"}), DEX, 13, 1},
         FloorCase{"ElfKeepsIntFloor8ForFighter", optionsFor(Elf, {"fighter"}), INT, 8, 0},
         FloorCase{"BardRaisesInt13", optionsFor(Halfling, {"bard"}), INT, 13, 0},
         FloorCase{"HalflingStrPenalty", optionsFor(Halfling, {"fighter"}), STR, 9, -1},
         FloorCase{"GnomeWisPenalty", optionsFor(Gnome, {"thief"}), WIS, 3, -1},
         FloorCase{"DruidRaisesCha15", optionsFor(HalfElf, {"druid"}), CHA, 15, 0},
-        FloorCase{"DivinerSetsWis16OverRanger14", optionsFor(Human, {"ranger", "Diviner"}), WIS,
-                  16, 0},
+        FloorCase{"DivinerSetsWis16OverRanger14", optionsFor(Human, {"ranger", "Diviner"}), WIS, 16,
+                  0},
         FloorCase{"AbjurerLowersRangerWisTo15", optionsFor(Human, {"ranger", "Abjurer"}), WIS, 15,
                   0},
         FloorCase{"DwarfConFloor11", optionsFor(Dwarf, {"cleric"}), CON, 11, 1}),
@@ -150,10 +151,11 @@ TEST(Floors, SpecialistWithoutSchoolOnlyRaisesInt) {
 }
 
 TEST(RollAbility, FinalScoreNeverBelowFloorAndAtMost19) {
-    const std::pair<CharacterOptions, int> cases[] = {
-        {optionsFor(Dwarf, {"paladin"}), CHA}, {optionsFor(Gnome, {"cleric"}), WIS},
-        {optionsFor(Gnome, {"Illusionist"}), INT}, {optionsFor(Halfling, {"fighter"}), STR},
-        {optionsFor(Dwarf, {"fighter"}), CON}};
+    const std::pair<CharacterOptions, int> cases[] = {{optionsFor(Dwarf, {"paladin"}), CHA},
+                                                      {optionsFor(Gnome, {"cleric"}), WIS},
+                                                      {optionsFor(Gnome, {"Illusionist"}), INT},
+                                                      {optionsFor(Halfling, {"fighter"}), STR},
+                                                      {optionsFor(Dwarf, {"fighter"}), CON}};
     for (const auto& [o, ability] : cases) {
         Character c;
         c.abilityFloor.fill(3);

@@ -65,7 +65,8 @@ void checkCharacter(const VirtualSchedule& s, const CharacterOptions& o, int lev
     int low = 0;
     int high = 0;
     for (const std::string& entry : c.nonWeapons) {
-        if (entry == "Languages, Modern" || (o.ranger && entry == "Tracking")) continue;
+        if (entry == "Languages, Modern" || (o.ranger && entry == "Tracking"))
+            continue;
         const auto [l, h] = costBounds(entry);
         ASSERT_LE(l, h) << where << " entry " << entry;
         low += l;
@@ -94,7 +95,8 @@ TEST_P(Enumeration, EveryFlagSetLevelAndDiceMethodCompletes) {
                 for (int tries = 0; levels.size() < 5 && tries < 200; ++tries) {
                     schedule.generate(o);
                     checkCharacter(schedule, o, range);
-                    if (HasFatalFailure()) return;
+                    if (HasFatalFailure())
+                        return;
                     levels.insert(schedule.character().level);
                 }
                 ASSERT_EQ(levels.size(), 5u) << "mask " << mask;

@@ -109,11 +109,10 @@ TEST_F(GeneratorTest, ScoresAppearOnePerTickInAbilityOrder) {
 }
 
 TEST_F(GeneratorTest, ExceptionalStrengthOnlyForWarriorsWithStr18) {
-    const CharacterOptions classes[] = {optionsFor(Human, {"fighter"}),
-                                        optionsFor(Human, {"fighter", "thief"}),
-                                        optionsFor(Human, {"paladin"}),
-                                        optionsFor(Human, {"thief"}),
-                                        optionsFor(Halfling, {"fighter"})};
+    const CharacterOptions classes[] = {
+        optionsFor(Human, {"fighter"}), optionsFor(Human, {"fighter", "thief"}),
+        optionsFor(Human, {"paladin"}), optionsFor(Human, {"thief"}),
+        optionsFor(Halfling, {"fighter"})};
     int exceptional = 0;
     for (const CharacterOptions& o : classes) {
         for (int i = 0; i < 400; ++i) {
@@ -140,7 +139,8 @@ TEST_F(GeneratorTest, PaladinLineReplacesAnyEarlierSpecialLine) {
     o.levelRange = 1;
     for (int i = 0; i < 100; ++i) {
         gen.FormShow(o);
-        if (gen.character().level == 7) break;
+        if (gen.character().level == 7)
+            break;
     }
     ASSERT_EQ(gen.character().level, 7);
     EXPECT_EQ(gen.character().specialLine, "");
@@ -151,7 +151,8 @@ TEST_F(GeneratorTest, PaladinLineReplacesAnyEarlierSpecialLine) {
 
 TEST_F(GeneratorTest, ReRollMidRevealStartsOverAtStrength) {
     gen.FormShow(optionsFor(Gnome, {"thief"}));
-    for (int i = 0; i < 4; ++i) gen.Timer1Timer();
+    for (int i = 0; i < 4; ++i)
+        gen.Timer1Timer();
     gen.FormShow(optionsFor(Gnome, {"thief"}));
     const Character& c = gen.character();
     EXPECT_EQ(c.revealTick, 0);
@@ -211,7 +212,8 @@ TEST(Driver, HiddenStartUpRunReseedsAndEndsSafely) {
     }
     EXPECT_NE(r.seed(), 0u) << "the dice reseeded from the clock";
     // The fill ticks before the first generation find nothing to do and keep running.
-    for (int i = 0; i < 5; ++i) g.Timer2Timer();
+    for (int i = 0; i < 5; ++i)
+        g.Timer2Timer();
     EXPECT_EQ(g.state().fillInterval, 10);
     EXPECT_TRUE(g.character().weapons.empty());
 }
@@ -221,7 +223,8 @@ TEST_F(GeneratorTest, TickAfterTheRevealEndedOnlyStopsTheTimer) {
     revealToEnd(gen, &clock);
     const Character before = gen.character();
     const std::uint32_t seed = random.seed();
-    for (int i = 0; i < 3; ++i) gen.Timer1Timer();
+    for (int i = 0; i < 3; ++i)
+        gen.Timer1Timer();
     EXPECT_EQ(gen.character(), before);
     EXPECT_EQ(random.seed(), seed);
     EXPECT_EQ(gen.state().revealInterval, 0);

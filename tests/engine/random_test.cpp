@@ -57,8 +57,9 @@ TEST(Clock, SettableClockWrapsAtMidnight) {
 
 TEST(Clock, SystemClockReadsUtcTimeOfDay) {
     using namespace std::chrono;
-    const auto before = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() %
-                        kMillisecondsPerDay;
+    const auto before =
+        duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() %
+        kMillisecondsPerDay;
     const std::uint32_t reading = SystemClock{}.millisecondsSinceMidnight();
     const auto after = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() %
                        kMillisecondsPerDay;

@@ -144,8 +144,7 @@ TEST(Sheet, OptionalLinesAndEmptyValuesBeforeTheReveal) {
 }
 
 TEST(SheetText, UserTextIsEscapedAndNeverBreaksThePage) {
-    EXPECT_EQ(sheetText("<b>Bold & \"brave\"</b>"),
-              "&lt;b&gt;Bold &amp; \"brave\"&lt;/b&gt;");
+    EXPECT_EQ(sheetText("<b>Bold & \"brave\"</b>"), "&lt;b&gt;Bold &amp; \"brave\"&lt;/b&gt;");
     EXPECT_EQ(sheetText("Arn \"Slayer\" Medol"), "Arn \"Slayer\" Medol")
         << "a generated nickname is written as the sheet has always written it";
     EXPECT_EQ(sheetText("<script>alert(1)</script>"), "&lt;script&gt;alert(1)&lt;/script&gt;");

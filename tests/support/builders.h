@@ -15,14 +15,22 @@ namespace tavrel::test {
 // Sets the class flag named by a class word ("fighter", "mage", ...); a school caption
 // ("Illusionist", ...) makes a specialist of that school.
 inline void addClass(CharacterOptions& o, std::string_view c) {
-    if (c == "fighter") o.fighter = true;
-    else if (c == "ranger") o.ranger = true;
-    else if (c == "paladin") o.paladin = true;
-    else if (c == "mage") o.mage = true;
-    else if (c == "cleric") o.cleric = true;
-    else if (c == "druid") o.druid = true;
-    else if (c == "thief") o.thief = true;
-    else if (c == "bard") o.bard = true;
+    if (c == "fighter")
+        o.fighter = true;
+    else if (c == "ranger")
+        o.ranger = true;
+    else if (c == "paladin")
+        o.paladin = true;
+    else if (c == "mage")
+        o.mage = true;
+    else if (c == "cleric")
+        o.cleric = true;
+    else if (c == "druid")
+        o.druid = true;
+    else if (c == "thief")
+        o.thief = true;
+    else if (c == "bard")
+        o.bard = true;
     else {
         for (int s = 0; s < kSchoolCount; ++s) {
             if (kSchoolCaptions[s] == c) {
@@ -38,7 +46,8 @@ inline void addClass(CharacterOptions& o, std::string_view c) {
 inline CharacterOptions optionsFor(int race, std::initializer_list<std::string_view> classes) {
     CharacterOptions o;
     o.race = race;
-    for (std::string_view c : classes) addClass(o, c);
+    for (std::string_view c : classes)
+        addClass(o, c);
     return o;
 }
 
@@ -47,7 +56,8 @@ inline CharacterOptions optionsFor(int race, std::initializer_list<std::string_v
 inline CharacterOptions optionsFor(int race, const std::vector<std::string_view>& classes) {
     CharacterOptions o;
     o.race = race;
-    for (std::string_view c : classes) addClass(o, c);
+    for (std::string_view c : classes)
+        addClass(o, c);
     return o;
 }
 
@@ -63,7 +73,8 @@ inline CharacterOptions optionsFromMask(int race, unsigned mask, int school = Ab
     CharacterOptions o;
     o.race = race;
     setClassFlags(o, static_cast<ClassSet>(mask));
-    if (o.specialist) o.school = school;
+    if (o.specialist)
+        o.school = school;
     return o;
 }
 
@@ -72,7 +83,8 @@ inline CharacterOptions optionsFromMask(int race, unsigned mask, int school = Ab
 inline int revealToEnd(Generator& g, SettableClock* clock = nullptr, int limit = 1000) {
     int ticks = 0;
     while (g.revealRunning() && ticks < limit) {
-        if (clock) clock->advance(10);
+        if (clock)
+            clock->advance(10);
         g.Timer1Timer();
         ++ticks;
     }
