@@ -19,7 +19,7 @@ PREFIX ?= /usr/local
 INSTALLED_TARGETS := tavrel tavrel-cli manpages
 
 # Fuzz targets and the seconds each one runs (make fuzz FUZZ_SECONDS=300 for a longer run).
-FUZZ_TARGETS := sheet_fuzz cli_fuzz eligibility_fuzz characterjson_fuzz
+FUZZ_TARGETS := sheet_fuzz cli_fuzz eligibility_fuzz characterjson_fuzz request_fuzz
 FUZZ_SECONDS ?= 20
 
 # Adds to $$missing each Debian package of the list that is not installed.
