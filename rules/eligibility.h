@@ -175,7 +175,9 @@ private:
     // A reason of `rule` for the current race; withdraw() names the box.
     Reason because(WithdrawalRule rule, int detail = -1) const;
     Reason excludedBy(ClassBox ticked) const {
-        return because(WithdrawalRule::Combination, index(ticked));
+        Reason why = because(WithdrawalRule::Combination, index(ticked));
+        why.combination = tickedSet();
+        return why;
     }
     void setLifted(bool lifted);
     void reset();

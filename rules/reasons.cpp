@@ -29,6 +29,20 @@ std::string word(const std::array<std::string_view, N>& words, int i) {
                : std::string("?");
 }
 
+// The classes of a combination as a player says them, the last one plural: "fighter/mages".
+std::string combinationPlural(std::uint16_t combination, int fallback) {
+    std::string text;
+    int last = -1;
+    for (int i = 0; i < kClassBoxCount; ++i) {
+        if (combination & (1u << i)) {
+            if (last >= 0)
+                text += word(kClassWords, last) + "/";
+            last = i;
+        }
+    }
+    return text + word(kClassPlurals, last >= 0 ? last : fallback);
+}
+
 }  // namespace
 
 std::string Reason::text() const {
@@ -45,8 +59,8 @@ std::string Reason::text() const {
                        ? std::string(kAlignmentRules[static_cast<std::size_t>(detail)].says)
                        : std::string("?");
         case WithdrawalRule::Combination:
-            return raceAdjective + " " + word(kClassPlurals, detail) + " cannot add " +
-                   word(kClassWords, subject);
+            return raceAdjective + " " + combinationPlural(combination, detail) +
+                   " cannot also be " + word(kClassPlurals, subject);
         case WithdrawalRule::OneClass:
             return racePlural + " can have only one class";
         case WithdrawalRule::TwoClasses:

@@ -25,9 +25,13 @@ struct Reason {
     bool school = false;
     // Alignment: the index of the rule in kAlignmentRules; Combination: the ticked ClassBox.
     std::int8_t detail = -1;
+    // Combination: every box ticked when the rule applied (a ClassSet), so that the sentence
+    // names the combination in the way rather than one of its classes.
+    std::uint16_t combination = 0;
 
     bool withdrawn() const { return rule != WithdrawalRule::None; }
-    // One sentence without a full stop ("Dwarves cannot be mages"); empty for an offered box.
+    // One sentence without a full stop ("Dwarves cannot be mages", "Half-elf fighter/mages cannot
+    // also be specialists"); empty for an offered box.
     std::string text() const;
 
     bool operator==(const Reason&) const = default;

@@ -21,6 +21,13 @@ std::string spelled(FrontEnd frontEnd, std::string_view word) {
     return "--" + std::string(word == "lift" ? "lift-restrictions" : word);
 }
 
+// "an elf", "a dwarf".
+std::string withArticle(std::string_view noun) {
+    const bool vowel =
+        !noun.empty() && std::string_view("aeiou").find(noun.front()) != std::string_view::npos;
+    return (vowel ? "an " : "a ") + std::string(noun);
+}
+
 RequestError bad(FrontEnd frontEnd, std::string_view word, const std::string& value,
                  std::string_view expected) {
     return {std::string(word),
@@ -35,8 +42,8 @@ RequestError notAllowed(FrontEnd frontEnd, const CharacterOptions& o) {
     const std::string why =
         refusalReason(o.race, o.lawChaos, o.goodEvil, choice.classes, choice.school).text();
     return {"class",
-            spelled(frontEnd, "class") + ": " + classWords(choice) + " is not allowed for a " +
-                std::string(kRaceWords[o.race]) + " of alignment " +
+            spelled(frontEnd, "class") + ": " + classWords(choice) + " is not allowed for " +
+                withArticle(kRaceWords[o.race]) + " of alignment " +
                 alignmentWord(o.lawChaos, o.goodEvil) + (why.empty() ? "" : ": " + why),
             o};
 }

@@ -242,6 +242,8 @@ TEST(Cli, ClassSetsTheWindowCannotReachAreRefusedUnlessLifted) {
     ASSERT_EQ(lines(refused.err).size(), 1u) << refused.err;
     EXPECT_NE(refused.err.find("fighter,cleric"), std::string::npos) << "names what is allowed";
     EXPECT_NE(refused.err.find(": Dwarves cannot be mages ("), std::string::npos) << refused.err;
+    const Result elf = cli({"generate", "--race", "elf", "--class", "druid"});
+    EXPECT_NE(elf.err.find("druid is not allowed for an elf of"), std::string::npos) << elf.err;
 
     const Result lifted = cli({"generate", "--race", "dwarf", "--class", "mage",
                                "--lift-restrictions", "--format", "json"});

@@ -46,6 +46,8 @@ TEST(Eligibility, ElfFighterOffersMageAndThiefButNeverBothWithFighter) {
     ASSERT_TRUE(m.setClassTicked(Mage, true));
     EXPECT_FALSE(m.offered(Thief));
     EXPECT_FALSE(m.setClassTicked(Thief, true));
+    // The reason names the combination in the way, not one class of it.
+    EXPECT_EQ(m.reason(Thief).text(), "Elf fighter/mages cannot also be thieves");
 
     m = shown(Elf, 2, 0);
     ASSERT_TRUE(m.setClassTicked(Thief, true));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <deque>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -192,8 +193,10 @@ Reach reachFor(int race) {
     return reach;
 }
 
-// A reason is present exactly when its box is withdrawn, and names that box.
+// A reason is present exactly when its box is withdrawn, and names that box in plain English:
+// no "a" before a vowel, and nothing a player would not say ("cannot add cleric").
 void expectReasonsMatchOffers(const EligibilityModel& m, const std::string& where) {
+    static const std::regex awkward(R"(\ba [AEIOUaeiou]|\badd\b)");
     for (int i = 0; i < kClassBoxCount; ++i) {
         const Reason why = m.reason(static_cast<ClassBox>(i));
         EXPECT_EQ(why.withdrawn(), !m.offered(static_cast<ClassBox>(i)))
@@ -201,6 +204,7 @@ void expectReasonsMatchOffers(const EligibilityModel& m, const std::string& wher
         if (why.withdrawn()) {
             EXPECT_EQ(why.subject, i) << where;
             EXPECT_FALSE(why.school) << where;
+            EXPECT_FALSE(std::regex_search(why.text(), awkward)) << where << ": " << why.text();
         }
     }
     for (int s = 0; s < kSchoolCount; ++s) {
@@ -233,6 +237,7 @@ void expectReasonsHold(const EligibilityModel& m, const Reach& reach, const std:
                 break;
             case WithdrawalRule::Combination:
                 EXPECT_TRUE(m.ticked(static_cast<ClassBox>(why.detail))) << what;
+                EXPECT_EQ(why.combination & ~m.tickedSet(), 0) << what;  // names what is ticked
                 break;
             case WithdrawalRule::OneClass:
                 EXPECT_GE(ticks, 1) << what;
