@@ -371,22 +371,22 @@ test('a refused file gets the reader\'s message naming the member, and changes n
     await page.setInputFiles('#open-file', path);
     // Until the message comes, or the file is wrongly opened.
     await page.waitForFunction(([name, shownName]) =>
-      document.getElementById('message').textContent.startsWith(name) ||
+      document.getElementById('file-message').textContent.startsWith(name) ||
       document.getElementById('name').value !== shownName, [name, before[0].name]);
-    assert.equal(await page.textContent('#message'), expected);
+    assert.equal(await page.textContent('#file-message'), expected);
     assert.deepEqual([await shown(page), page.url()], before, name);
   }
   // A file past the size limit is refused without reading it all.
   const huge = join(folder, 'huge.json');
   await writeFile(huge, Buffer.concat([line, Buffer.alloc(1 << 20, ' ')]));
   await page.setInputFiles('#open-file', huge);
-  await page.waitForFunction(() => document.getElementById('message').textContent.startsWith('huge.json'));
-  assert.equal(await page.textContent('#message'), 'huge.json: the file is larger than 1 MiB');
+  await page.waitForFunction(() => document.getElementById('file-message').textContent.startsWith('huge.json'));
+  assert.equal(await page.textContent('#file-message'), 'huge.json: the file is larger than 1 MiB');
   assert.deepEqual([await shown(page), page.url()], before);
   // Nor does the page save a file it would refuse: a name typed past the limit of a text.
   await page.fill('#name', 'x'.repeat(5000));
   await page.click('#save-json');
-  assert.match(await page.textContent('#message'), /^Not saved: member "name": /);
+  assert.match(await page.textContent('#save-message'), /^Not saved: member "name": /);
   assert.deepEqual(page.errors, []);
   await page.close();
 });

@@ -1,0 +1,109 @@
+// The character view: shows what the engine's run holds (its lines, scores, lists, the weapon
+// list it offers) and reads the user's choices for the edits. It keeps no state of the
+// character; only the lists it builds once from the binding.
+const $ = (id) => document.getElementById(id);
+
+function fillList(select, entries) {
+  const selected = select.selectedIndex;
+  select.replaceChildren(...entries.map((text, i) => new Option(text, String(i))));
+  if (selected >= 0 && selected < entries.length) select.selectedIndex = selected;
+}
+
+export class CharacterView {
+  constructor(lists) {
+    this.lists = lists;
+    this.offered = null;  // the class weapon list on offer, as lists.weapons gives it
+    this.scoreCells = lists.abilities.map((ability) => {
+      const row = $('scores').tBodies[0].insertRow();
+      const head = document.createElement('th');
+      head.scope = 'row';
+      head.textContent = ability;
+      row.append(head);
+      const cell = row.insertCell();
+      cell.dataset.ability = ability;
+      return cell;
+    });
+    this.groupSelects = lists.nonWeaponGroups.map(({ name, entries }) => {
+      const label = document.createElement('label');
+      const select = document.createElement('select');
+      select.id = 'group-' + name.toLowerCase();
+      entries.forEach((text, i) => select.add(new Option(text.trim() || '(none)', String(i))));
+      label.append(name + ': ', select);
+      $('nonweapon-groups').append(label);
+      return select;
+    });
+    $('name').addEventListener('input', () => this.fitName());
+  }
+
+  // The run's character, and the link of the history entry that shows it ('' for none).
+  show(c, query) {
+    if (document.activeElement !== $('name')) $('name').value = c.name;
+    document.querySelectorAll('[data-line]').forEach((li) => {
+      li.textContent = c[li.dataset.line];
+      li.hidden = !c[li.dataset.line];
+    });
+    this.scoreCells.forEach((cell, i) => { cell.textContent = c.scoreTexts[i]; });
+    fillList($('weaponlist'), c.weapons);
+    fillList($('nonweaponlist'), c.nonWeapons);
+    this.offerWeapons(c.offeredList);
+    $('specialize').hidden = !c.specializeVisible;
+    $('result').setAttribute('aria-busy', String(c.running));
+    $('result').dataset.state = c.running ? 'revealing' : 'revealed';
+    const link = new URL(location.href);
+    link.search = query ? '?' + query : '';
+    link.hash = '';
+    $('link').href = link.href;
+    $('link-row').hidden = !query;
+    $('no-link-note').hidden = Boolean(query);
+    $('result').hidden = false;
+    this.fitName();
+  }
+
+  hide() {
+    $('result').hidden = true;
+  }
+
+  // On a phone the character stands below the form: a new one is brought into view.
+  bringIntoView() {
+    const top = $('result').getBoundingClientRect().top;
+    if (top < 0 || top > window.innerHeight / 2) $('result').scrollIntoView({ block: 'start' });
+  }
+
+  // The name box is as tall as the whole name.
+  fitName() {
+    const box = $('name');
+    box.style.height = 'auto';
+    box.style.height = box.scrollHeight + box.offsetHeight - box.clientHeight + 'px';
+  }
+
+  offerWeapons(name) {
+    if (this.lists.weapons[name] === this.offered) return;
+    this.offered = this.lists.weapons[name];
+    const { entries, typed } = this.offered;
+    // A list that takes typed text has a field with suggestions, the others only a drop-down.
+    $('weapon-choice').hidden = !typed;
+    document.querySelector('label[for="weapon-choice"]').hidden = !typed;
+    $('weapon-select').hidden = typed;
+    // A suggestion shows its weapon trimmed but fills in the entry as it is, trailing blank
+    // included, which is what "Specialize in" needs.
+    $('weapon-entries').replaceChildren(...entries.map((text) => new Option(text.trim(), text)));
+    $('weapon-select').replaceChildren(...entries.map((text) => new Option(text, text)));
+    $('weapon-choice').value = '';
+  }
+
+  // The weapon the user chose to add, as the offered list takes it.
+  weaponChoice() {
+    return this.offered.typed ? $('weapon-choice').value : $('weapon-select').value;
+  }
+
+  // One entry from each non-weapon group, in the binding's order; the choosers start over.
+  takeNonWeaponChoices() {
+    const choices = this.groupSelects.map((select, g) => this.lists.nonWeaponGroups[g].entries[select.selectedIndex]);
+    this.groupSelects.forEach((select) => { select.selectedIndex = 0; });
+    return choices;
+  }
+
+  selectedRow(listId) {
+    return $(listId).selectedIndex;
+  }
+}
