@@ -6,7 +6,7 @@ SHELL := /bin/bash
 # fonts-liberation2 is the declared face: the windows prefer it and the tests run with it.
 PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format \
             clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream rapidjson-dev \
-            fonts-liberation2 lintian
+            fonts-liberation2 lintian python3
 # apt-get waits this many seconds for the package lock (a desktop may be updating itself).
 APT_GET := apt-get -o DPkg::Lock::Timeout=300
 JOBS ?= $(shell nproc)

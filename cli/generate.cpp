@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "charactercsv.h"
 #include "characterjson.h"
 #include "charactertext.h"
 #include "checkedfile.h"
@@ -55,7 +56,7 @@ Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
         const std::string text = optionValue(p, "format");
         const auto format = words::parseFormat(text);
         if (!format)
-            throw Failure{"--format: '" + text + "' is not text, json or html"};
+            throw Failure{"--format: '" + text + "' is not " + words::kFormatExpected};
         r.format = *format;
     }
     if (p.isSet("output")) {
@@ -117,6 +118,9 @@ void writeStream(const Request& r, std::ostream& out) {
         piece.clear();
     };
 
+    if (r.format == words::OutputFormat::Csv) {
+        appendCsvHeader(piece);
+    }
     VirtualSchedule schedule(r.seed, r.time);
     for (int i = 0; i < r.count; ++i) {
         const VirtualSchedule::Start start = schedule.generate(r.options);
@@ -130,6 +134,9 @@ void writeStream(const Request& r, std::ostream& out) {
             } break;
             case words::OutputFormat::Html:
                 piece += characterSheet(c);
+                break;
+            case words::OutputFormat::Csv:
+                appendCharacterCsv(piece, r.options, c, start, link);
                 break;
             case words::OutputFormat::Text:
                 if (i > 0)
@@ -172,7 +179,7 @@ const Command kGenerateCommand{
     "  --time HH:MM:SS.mmm  virtual start time, UTC (default now)\n"
     "  --seed N             generator seed 0..4294967295 (default from the clock)\n"
     "  --count N            characters one after another, 1..1000000 (default 1)\n"
-    "  --format text|json|html                           (default text)\n"
+    "  --format text|json|html|csv                       (default text)\n"
     "  --output PATH        a file; for several html sheets a folder (default stdout)\n",
     addOptions, run};
 

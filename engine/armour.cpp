@@ -16,6 +16,9 @@ constexpr std::array<int, 16> kDexterityAdjustment{4,  3,  2,  1,              /
                                                    0,  0,  0,  0, 0, 0, 0, 0,  // 7 .. 14
                                                    -1, -2, -3, -4};            // 15 .. 18
 
+// What the armour line puts before the armour, and what armourTypeText looks for.
+constexpr std::string_view kArmourTypeLabel = "Armor type: ";
+
 // What a block has chosen so far. The text is kept as its parts, not composed, because a later
 // block may replace it and the line is written only once, at the end.
 struct Armour {
@@ -84,12 +87,19 @@ void setac(const CharacterOptions& o, Character& character, Random& random) {
     appendNumber(line, a.armourClass);
     line += "     ";
     if (!a.type.empty()) {
-        line += "Armor type: ";
+        line += kArmourTypeLabel;
         line += a.type;
         if (a.shield) {
             line += " and shield";
         }
     }
+}
+
+std::string_view armourTypeText(const Character& character) {
+    const std::string_view line = character.armourLine;
+    const std::size_t at = line.find(kArmourTypeLabel);
+    return at == std::string_view::npos ? std::string_view{}
+                                        : line.substr(at + kArmourTypeLabel.size());
 }
 
 }  // namespace tavrel

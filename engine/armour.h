@@ -30,4 +30,8 @@ int dexterityArmourAdjustment(int dexterity);
 // armourClass and armourLine. Does nothing while DEX has not been rolled.
 void setac(const CharacterOptions& options, Character& character, Random& random);
 
+// The armour the armour line names ("Chain mail and shield", "Shield"), or empty when it names
+// none. The record keeps no armour field: setac draws it and leaves it only in the line.
+std::string_view armourTypeText(const Character& character);
+
 }  // namespace tavrel

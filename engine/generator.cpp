@@ -169,14 +169,10 @@ void Generator::endReveal() {
         appendNumber(c.hitPointsLine, c.hitPoints);
     }
     maxnonweapon(m_options, c);
-    if (m_options.bard) {
-        thiefabilities(m_options, c, "Bard");
-    }
-    if (m_options.ranger) {
-        thiefabilities(m_options, c, "ranger");
-    }
-    if (m_options.thief) {
-        thiefabilities(m_options, c, "thief");
+    for (const std::string_view word : kRogueClassWords) {
+        if (hasRogueClass(m_options, word)) {
+            thiefabilities(m_options, c, word);
+        }
     }
     setac(m_options, c, m_random);
     wizspell(m_options, c);

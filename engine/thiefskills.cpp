@@ -10,12 +10,9 @@ namespace tavrel {
 
 namespace {
 
-// Skill order of the thief's line: PP, OL, F/RT, MS, HS, DN, CW, RL.
-constexpr int kThiefSkillCount = 8;
+// Skill order of the thief's line, that of kRogueSkillLabels.
+constexpr int kThiefSkillCount = kRogueSkillCount;
 using ThiefSkills = std::array<int, kThiefSkillCount>;
-
-constexpr std::array<std::string_view, kThiefSkillCount> kThiefLabels{
-    "PP:", "  OL:", "  F/RT:", "  MS:", "  HS:", "  DN:", "  CW:", "  RL:"};
 
 constexpr ThiefSkills kThiefBase{15, 10, 5, 10, 5, 15, 60, 0};
 
@@ -77,7 +74,7 @@ const Row* rowFor(const std::array<Row, N>& rows, int dexterity) {
     return it == rows.end() ? nullptr : &*it;
 }
 
-void thief(const CharacterOptions& o, Character& c) {
+RogueSkills thief(const CharacterOptions& o, const Character& c) {
     ThiefSkills skills = kThiefBase;
     if (const DexterityRow* row = rowFor(kThiefDexterity, c.abilityScore[DEX])) {
         for (int i = 0; i < kThiefSkillCount; ++i) {
@@ -96,20 +93,15 @@ void thief(const CharacterOptions& o, Character& c) {
     }
     skills[0] += points % kThiefSkillCount;
 
-    std::string& line = c.thiefLine;
-    line.clear();
+    RogueSkills shown;
     for (int i = 0; i < kThiefSkillCount; ++i) {
-        line += kThiefLabels[i];
-        appendNumber(line, skills[i]);
+        shown.skills[i] = {kRogueSkillLabels[i], skills[i]};
     }
-    c.specialLine = "Backstab Multiplier:";
-    appendNumber(c.specialLine, c.level / 4 + 2);
-    if (c.level > 9) {
-        c.scrollLine = "Can read priest and mage scrolls with a 25% chance of failure";
-    }
+    shown.count = kThiefSkillCount;
+    return shown;
 }
 
-void bard(const CharacterOptions& o, Character& c) {
+RogueSkills bard(const CharacterOptions& o, const Character& c) {
     int pickPockets = 10;
     int detectNoise = 20;
     int climbWalls = 50;
@@ -126,22 +118,11 @@ void bard(const CharacterOptions& o, Character& c) {
     detectNoise += share;
     climbWalls += share;
     readLanguages += share;
-
-    std::string& line = c.thiefLine;
-    line = "PP:";
-    appendNumber(line, pickPockets);
-    line += "  DN:";
-    appendNumber(line, detectNoise);
-    line += "  CW:";
-    appendNumber(line, climbWalls);
-    line += "  RL:";
-    appendNumber(line, readLanguages);
-    if (c.level > 9) {
-        c.scrollLine = "Can read priest and mage scrolls with a 15% chance of failure";
-    }
+    return {{{{"PP", pickPockets}, {"DN", detectNoise}, {"CW", climbWalls}, {"RL", readLanguages}}},
+            4};
 }
 
-void ranger(const CharacterOptions& o, Character& c) {
+RogueSkills ranger(const CharacterOptions& o, const Character& c) {
     int hide = 0;
     int move = 0;
     if (const RangerDexterity* row = rowFor(kRangerDexterity, c.abilityScore[DEX])) {
@@ -164,23 +145,68 @@ void ranger(const CharacterOptions& o, Character& c) {
     // Only the ranger's skills are held below 100; low values stay as they are.
     hide = std::min(hide, kRangerSkillLimit);
     move = std::min(move, kRangerSkillLimit);
-    std::string& line = c.thiefLine;
-    line = "HS:";
-    appendNumber(line, hide);
-    line += "  MS:";
-    appendNumber(line, move);
+    return {{{{"HS", hide}, {"MS", move}}}, 2};
+}
+
+// "PP:26  OL:17 ...": each label with its value, two blanks before every label but the first.
+void writeThiefLine(std::string& line, const RogueSkills& shown) {
+    line.clear();
+    for (int i = 0; i < shown.count; ++i) {
+        if (i > 0) {
+            line += "  ";
+        }
+        line += shown.skills[i].label;
+        line += ':';
+        appendNumber(line, shown.skills[i].value);
+    }
 }
 
 }  // namespace
 
-void thiefabilities(const CharacterOptions& options, Character& character,
-                    std::string_view classWord) {
+bool hasRogueClass(const CharacterOptions& o, std::string_view classWord) {
+    return classWord == "thief"    ? o.thief
+           : classWord == "Bard"   ? o.bard
+           : classWord == "ranger" ? o.ranger
+                                   : false;
+}
+
+RogueSkills rogueSkills(const CharacterOptions& options, const Character& character,
+                        std::string_view classWord) {
     if (classWord == "thief") {
-        thief(options, character);
-    } else if (classWord == "Bard") {
-        bard(options, character);
-    } else if (classWord == "ranger") {
-        ranger(options, character);
+        return thief(options, character);
+    }
+    if (classWord == "Bard") {
+        return bard(options, character);
+    }
+    if (classWord == "ranger") {
+        return ranger(options, character);
+    }
+    return {};
+}
+
+RogueSkills shownRogueSkills(const CharacterOptions& options, const Character& character) {
+    for (auto word = kRogueClassWords.rbegin(); word != kRogueClassWords.rend(); ++word) {
+        if (hasRogueClass(options, *word)) {
+            return rogueSkills(options, character, *word);
+        }
+    }
+    return {};
+}
+
+void thiefabilities(const CharacterOptions& options, Character& c, std::string_view classWord) {
+    const RogueSkills shown = rogueSkills(options, c, classWord);
+    if (shown.count == 0) {
+        return;
+    }
+    writeThiefLine(c.thiefLine, shown);
+    if (classWord == "thief") {
+        c.specialLine = "Backstab Multiplier:";
+        appendNumber(c.specialLine, c.level / 4 + 2);
+        if (c.level > 9) {
+            c.scrollLine = "Can read priest and mage scrolls with a 25% chance of failure";
+        }
+    } else if (classWord == "Bard" && c.level > 9) {
+        c.scrollLine = "Can read priest and mage scrolls with a 15% chance of failure";
     }
 }
 

@@ -117,6 +117,8 @@ std::optional<OutputFormat> parseFormat(std::string_view word) {
         return OutputFormat::Json;
     if (word == "html")
         return OutputFormat::Html;
+    if (word == "csv")
+        return OutputFormat::Csv;
     return std::nullopt;
 }
 

@@ -32,9 +32,10 @@ inline constexpr const char* kLevelsExpected = "low, mid or high";
 inline constexpr const char* kDiceExpected = "3d6, 4d6 or best-of-two";
 inline constexpr const char* kTimeExpected = "a time HH:MM:SS.mmm";
 inline constexpr const char* kSeedExpected = "a number from 0 to 4294967295";
+inline constexpr const char* kFormatExpected = "text, json, html or csv";
 
 // What --format asks for; the words are matched exactly, as typed.
-enum class OutputFormat { Text, Json, Html };
+enum class OutputFormat { Text, Json, Html, Csv };
 std::optional<OutputFormat> parseFormat(std::string_view word);
 
 // Applies a comma list of class words (a school name means a specialist of that school) to the
