@@ -7,7 +7,6 @@
 
 #include "appinfo.h"
 #include "aslink.h"
-#include "controltable.h"
 #include "fontscale.h"
 #include "linklabel.h"
 
@@ -37,15 +36,10 @@ const QString kProgramName = QString::fromUtf8(appinfo::kName);
 // its own.
 const QString kTitle = kProgramName + QStringLiteral("                   v. 1.2");
 
-constexpr int kClientWidth = 358;
-constexpr int kClientHeight = 117;
-constexpr int kMargin = 8;
 constexpr int kTitlePixels = 24;
 constexpr int kSmallestTitlePixels = 12;
 constexpr int kCreditPixels = 13;
 constexpr int kLinkGap = 5;
-constexpr int kFirstCreditTop = 74;
-constexpr int kSecondCreditTop = 92;
 
 // The title and the credits: "MS Sans Serif" at their own pixel sizes, or the face the desktop
 // puts in its place; the window was drawn for that face's widths, which wrap the title after the
@@ -66,43 +60,25 @@ void placeLink(LinkLabel* link, QLabel* credit, qreal scale) {
                credit->y() - link->margin());
 }
 
-using C = AboutControls;
-using Row = ControlRow<Fields<C, QLabel, LinkLabel, TASLink, QPushButton>>;
-
-// clang-format off
-// The window's controls in the order they are created, which is also the order of the Tab key.
-// The title is the program's name, set by the build, so it is given its text apart. Each link
-// follows its credit on the credit's line (placeLink), so it is placed when the credit's font
-// is known; its hint is the address it writes to.
-constexpr std::array kControls{
-// field, object name, parent, {x, y, width, height}, caption, hint, spoken name, flags
-    Row{&C::Label1,  "Label1",    "",     {kMargin,  kMargin,          kClientWidth - 2 * kMargin,   kFirstCreditTop - 12}},
-    Row{&C::Label2,  "Label2",    "",     {kMargin,  kFirstCreditTop}, TAVREL_AUTHOR_CREDIT},
-    Row{&C::Label3,  "Label3",    "",     {},                          "(mail me!)",          TAVREL_AUTHOR_MAIL},
-    Row{&C::Label4,  "Label4",    "",     {kMargin,  kSecondCreditTop}, TAVREL_SECOND_CREDIT},
-    Row{&C::Label5,  "Label5",    "",     {},                          "(mail him)",          TAVREL_SECOND_MAIL},
-    Row{&C::ASLink1, "ASLink1",   "",     {200,      96},              {},                    {}, {}, kHidden},
-    Row{&C::Button1, "Button1",   "",     {kClientWidth - kMargin - 75, kClientHeight - kMargin - 25, 75, 25}, "OK", {}, {}, kDefault},
-};
-// clang-format on
-
 }  // namespace
 
 TForm3::TForm3(QWidget* parent, LinkOpener opener, qreal scale)
     : QDialog(parent), m_scale(qMax(scale, 1.0)) {
-    setObjectName(QStringLiteral("Form3"));
     setWindowTitle(kProgramName + QStringLiteral(" -=About=-"));
     // A dialog frame with the system menu and the close box, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
     // At its final size from the start, so that no font is loaded only to be replaced.
     setFont(designFont(scale));
 
-    buildControls(this, m_ui, kControls);
+    m_ui.setupUi(this);
+    // The title and the credits are settings of the build, so they get their texts here; each
+    // link's hint is the address it writes to.
     m_ui.Label1->setText(kTitle);
-    m_ui.Label1->setWordWrap(true);
-    m_ui.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui.Label2->setText(QString::fromUtf8(TAVREL_AUTHOR_CREDIT));
+    m_ui.Label3->setToolTip(kAuthorMail);
+    m_ui.Label4->setText(QString::fromUtf8(TAVREL_SECOND_CREDIT));
+    m_ui.Label5->setToolTip(kSecondMail);
     // The largest size until the window first opens: fitting the title loads a font for every
     // size it tries, and the window, created at every start, is seldom opened. showEvent fits
     // it on every opening.

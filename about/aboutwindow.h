@@ -3,25 +3,9 @@
 #include <QDialog>
 
 #include "linkopener.h"
-
-class QLabel;
-class QPushButton;
+#include "ui_aboutwindow.h"
 
 namespace tavrel {
-
-class LinkLabel;
-class TASLink;
-
-// The about window's controls, each in the field of its object name.
-struct AboutControls {
-    QLabel* Label1 = nullptr;        // the title: the program's name, and its version below
-    QLabel* Label2 = nullptr;        // the first credit
-    LinkLabel* Label3 = nullptr;     // "(mail me!)"
-    QLabel* Label4 = nullptr;        // the second credit
-    LinkLabel* Label5 = nullptr;     // "(mail him)"
-    TASLink* ASLink1 = nullptr;      // never shown: it hands the "mailto:" address to the desktop
-    QPushButton* Button1 = nullptr;  // "OK"
-};
 
 // The about window: title and version, two credit lines with mail links, and "OK". The owner
 // opens it modally with exec(); it is created once and reused.
@@ -47,7 +31,10 @@ private:
     void mailTo(const QString& address);
     void fitTitle(qreal scale);
 
-    AboutControls m_ui;
+    // The controls, as the form (aboutwindow.ui) declares them: the title, the two credits with
+    // their mail links, ASLink1 (never shown: it hands the "mailto:" address to the desktop) and
+    // "OK".
+    Ui::TForm3 m_ui;
     qreal m_scale;  // how much the window is enlarged for the desktop's font size
 };
 

@@ -48,7 +48,7 @@ QAccessibleInterface* linkLabelInterface(const QString& className, QObject* obje
 
 }  // namespace
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(linkLabelInterface);
         return true;

@@ -12,7 +12,7 @@ class LinkLabel : public QLabel {
     Q_OBJECT
 
 public:
-    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+    explicit LinkLabel(QWidget* parent = nullptr);
 
 signals:
     void activated();

@@ -35,7 +35,6 @@ void showPlainMessage(QWidget* parent, const QString& message) {
 
 TForm1::TForm1(QWidget* parent, qreal scale)
     : QWidget(parent, Qt::Window), m_reporter(showPlainMessage) {
-    setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QString::fromUtf8(appinfo::kName));
     // Fixed border, system menu and minimise box, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -43,9 +42,15 @@ TForm1::TForm1(QWidget* parent, qreal scale)
                    Qt::WindowCloseButtonHint);
     // At its final size from the start: every caption is measured once, in the font it keeps.
     setFont(designFont(scale));
-    setFixedSize(429, 333);
 
-    m_ui = buildOptionsControls(this);
+    m_ui.setupUi(this);
+    // Both alignment groups have a "Neutral" button; heard alone, each must still say which
+    // axis it is on. The groups make their buttons from their items, so the form cannot name
+    // them.
+    m_ui.lawcaosradio->button(1)->setAccessibleName(
+        QStringLiteral("Neutral, between law and chaos"));
+    m_ui.goodevilradio->button(1)->setAccessibleName(
+        QStringLiteral("Neutral, between good and evil"));
     scaleGeometry(this, scale);
     connectControls();
     // The model has run FormShow already; the widgets start from that state.

@@ -2,15 +2,30 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 #include "eligibility.h"
-#include "optionscontrols.h"
+#include "ui_optionswindow.h"
 
 class QButtonGroup;
 class QDialog;
 
 namespace tavrel {
+
+// The options window's controls, as its form (optionswindow.ui) declares them, each in the
+// field of its object name; all are children of the window and live as long as it does.
+struct OptionsControls : Ui::TForm1 {
+    // The class boxes in the model's order (ClassBox), and the school buttons in school order.
+    std::array<QCheckBox*, kClassBoxCount> classBoxes() const {
+        return {FighterBox, RangerBox, PaladinBox, MageBox, SpecialistBox,
+                ClericBox,  DruidBox,  ThiefBox,   BardBox};
+    }
+    std::array<QRadioButton*, kSchoolCount> schools() const {
+        return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
+                RadioButton5, RadioButton6, RadioButton7, RadioButton8};
+    }
+};
 
 // The options window: race, gender, level range, alignment, classes, specialist school and dice
 // method, and "Generate!", which hands the choice to the results window. The eligibility rules

@@ -29,6 +29,14 @@ void RadioGroup::setItems(const QStringList& items) {
     }
 }
 
+QStringList RadioGroup::items() const {
+    QStringList texts;
+    for (const QRadioButton* button : m_buttons) {
+        texts << button->text();
+    }
+    return texts;
+}
+
 int RadioGroup::itemIndex() const {
     return m_group->checkedId();
 }

@@ -10,15 +10,18 @@ class QRadioButton;
 namespace tavrel {
 
 // A framed group of radio buttons, one item selected, with the selection as an index. The
-// buttons share the frame's height evenly, one column.
+// buttons share the frame's height evenly, one column. A form gives the items as the property
+// `items` (with stdset="0": uic then sets it by name, through setItems).
 class RadioGroup : public QGroupBox {
     Q_OBJECT
+    Q_PROPERTY(QStringList items READ items WRITE setItems)
 
 public:
     explicit RadioGroup(QWidget* parent);
 
     // Creates one button for each item, in order; a group is given its items once.
     void setItems(const QStringList& items);
+    QStringList items() const;
     int itemIndex() const;
     // Selects an item without emitting itemSelected; -1 clears the selection.
     void setItemIndex(int index);

@@ -13,7 +13,7 @@ constexpr int kCaptionPadding = 2;
 
 }  // namespace
 
-GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+GroupFrame::GroupFrame(QWidget* parent) : QGroupBox(parent) {}
 
 void GroupFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -10,7 +10,7 @@ namespace tavrel {
 class GroupFrame : public QGroupBox {
     Q_OBJECT
 public:
-    GroupFrame(const QString& title, QWidget* parent);
+    explicit GroupFrame(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -20,8 +20,8 @@ int pixelSizeOf(const QFont& font) {
 
 }  // namespace
 
-void LabelRow::add(QLabel* label, int designX) {
-    m_entries.push_back({label, designX, label->font()});
+void LabelRow::add(QLabel* label) {
+    m_entries.push_back({label, label->x(), label->font()});
 }
 
 bool LabelRow::place(std::vector<int>& xs) const {

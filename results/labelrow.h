@@ -17,8 +17,9 @@ public:
     // `right` is the first pixel the row must not reach (the parent's edge or the next control).
     explicit LabelRow(int right, int gap = 4) : m_right(right), m_gap(gap) {}
 
-    // Labels are added left to right, at their designed left edges.
-    void add(QLabel* label, int designX);
+    // Labels are added left to right, each where the form placed it: that is its designed left
+    // edge.
+    void add(QLabel* label);
     void relayout();
     // For a window enlarged by `factor`: the designed edges and the gap grow with it. The labels'
     // fonts are the enlarged window's already.

@@ -106,11 +106,8 @@ TForm2::~TForm2() = default;
 // their fonts are built when it first shows, so the options window comes up without waiting
 // for them.
 void TForm2::buildControls() {
-    if (m_built) {
-        return;
-    }
     m_built = true;
-    m_ui = buildResultsControls(this, m_scale);
+    buildResultsControls(m_ui, this, m_scale);
     connect(m_ui.Memo1, &QPlainTextEdit::textChanged, this, &TForm2::nameTyped);
     connect(m_ui.Button9, &QPushButton::clicked, this, &TForm2::Button9Click);
     connect(m_ui.Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
@@ -131,13 +128,15 @@ const ResultsControls& TForm2::controls() {
 }
 
 ResultsControls& TForm2::ui() {
-    buildControls();
+    if (!m_built) {
+        buildControls();
+    }
     return m_ui;
 }
 
 void TForm2::setVisible(bool visible) {
     if (visible) {
-        buildControls();
+        ui();
     }
     QDialog::setVisible(visible);
 }
@@ -163,7 +162,7 @@ void TForm2::showEvent(QShowEvent* event) {
     }
     // The window would give focus back to the control that had it when it closed ("Exit");
     // a new character starts with focus on the default button, so that Enter rerolls.
-    m_ui.Button4->setFocus(Qt::OtherFocusReason);
+    ui().Button4->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm2::hideEvent(QHideEvent* event) {
@@ -336,7 +335,7 @@ void TForm2::showCharacter(const SavedCharacter& saved) {
     m_opened = isHidden();
     afterEngineCall();
     if (m_built) {
-        for (QListWidget* list : {m_ui.weaponlist, m_ui.Nonweaponlist}) {
+        for (QListWidget* list : {ui().weaponlist, ui().Nonweaponlist}) {
             list->clearSelection();
         }
     }
@@ -360,11 +359,11 @@ HistoryEntry TForm2::shownEntry() {
     HistoryEntry entry{m_generator.options(), m_generator.character(), m_generator.state(), {}};
     if (m_built) {
         Selections& s = entry.selections;
-        s.weaponRow = selectedRow(m_ui.weaponlist);
-        s.nonWeaponRow = selectedRow(m_ui.Nonweaponlist);
+        s.weaponRow = selectedRow(ui().weaponlist);
+        s.nonWeaponRow = selectedRow(ui().Nonweaponlist);
         for (std::size_t i = 0; i < s.groupChoice.size(); ++i) {
-            s.groupChoice[i] = m_ui.groupBoxes()[i]->currentIndex();
-            s.weaponChoice[i] = m_ui.weaponBoxes()[i]->currentText().toStdString();
+            s.groupChoice[i] = ui().groupBoxes()[i]->currentIndex();
+            s.weaponChoice[i] = ui().weaponBoxes()[i]->currentText().toStdString();
         }
     }
     return entry;
@@ -383,11 +382,11 @@ void TForm2::showEntry(const HistoryEntry& entry) {
             list->setCurrentRow(row);
         }
     };
-    select(m_ui.weaponlist, s.weaponRow);
-    select(m_ui.Nonweaponlist, s.nonWeaponRow);
+    select(ui().weaponlist, s.weaponRow);
+    select(ui().Nonweaponlist, s.nonWeaponRow);
     for (std::size_t i = 0; i < s.groupChoice.size(); ++i) {
-        m_ui.groupBoxes()[i]->setCurrentIndex(s.groupChoice[i]);
-        m_ui.weaponBoxes()[i]->setCurrentText(QString::fromStdString(s.weaponChoice[i]));
+        ui().groupBoxes()[i]->setCurrentIndex(s.groupChoice[i]);
+        ui().weaponBoxes()[i]->setCurrentText(QString::fromStdString(s.weaponChoice[i]));
     }
 }
 
@@ -419,52 +418,52 @@ void TForm2::render() {
     }
     const Character& c = m_generator.character();
     const QString name = QString::fromStdString(c.name);
-    if (m_ui.Memo1->toPlainText() != name) {
+    if (ui().Memo1->toPlainText() != name) {
         // The record already holds the name; the memo only has to show it.
-        const QSignalBlocker blocker(m_ui.Memo1);
-        m_ui.Memo1->setPlainText(name);
+        const QSignalBlocker blocker(ui().Memo1);
+        ui().Memo1->setPlainText(name);
     }
     if (renderLabels()) {
-        relayoutLabels(m_ui);
+        relayoutLabels(ui());
     }
     renderScores();
-    renderList(m_ui.weaponlist, m_shownWeapons, c.weapons);
-    renderList(m_ui.Nonweaponlist, m_shownNonWeapons, c.nonWeapons);
+    renderList(ui().weaponlist, m_shownWeapons, c.weapons);
+    renderList(ui().Nonweaponlist, m_shownNonWeapons, c.nonWeapons);
     renderOffered();
 }
 
 bool TForm2::renderLabels() {
     const Character& c = m_generator.character();
     bool changed = false;
-    changed |= setTextIfChanged(m_ui.genderlabel, c.genderLine);
-    changed |= setTextIfChanged(m_ui.hplabel, c.hitPointsLine);
-    changed |= setTextIfChanged(m_ui.RaceLabel, c.raceLine);
-    changed |= setTextIfChanged(m_ui.classname, c.classLine);
-    changed |= setTextIfChanged(m_ui.levellabel, c.levelLine);
-    changed |= setTextIfChanged(m_ui.algLAB, c.alignmentLine);
-    changed |= setTextIfChanged(m_ui.aclab, c.armourLine);
-    changed |= setTextIfChanged(m_ui.wizspllab, c.wizardSpellsLine);
-    changed |= setTextIfChanged(m_ui.prspllab, c.priestSpellsLine);
-    changed |= setTextIfChanged(m_ui.Thieflab, c.thiefLine);
-    changed |= setTextIfChanged(m_ui.Label2, c.specialLine);
-    changed |= setTextIfChanged(m_ui.Label9, c.scrollLine);
+    changed |= setTextIfChanged(ui().genderlabel, c.genderLine);
+    changed |= setTextIfChanged(ui().hplabel, c.hitPointsLine);
+    changed |= setTextIfChanged(ui().RaceLabel, c.raceLine);
+    changed |= setTextIfChanged(ui().classname, c.classLine);
+    changed |= setTextIfChanged(ui().levellabel, c.levelLine);
+    changed |= setTextIfChanged(ui().algLAB, c.alignmentLine);
+    changed |= setTextIfChanged(ui().aclab, c.armourLine);
+    changed |= setTextIfChanged(ui().wizspllab, c.wizardSpellsLine);
+    changed |= setTextIfChanged(ui().prspllab, c.priestSpellsLine);
+    changed |= setTextIfChanged(ui().Thieflab, c.thiefLine);
+    changed |= setTextIfChanged(ui().Label2, c.specialLine);
+    changed |= setTextIfChanged(ui().Label9, c.scrollLine);
     return changed;
 }
 
 void TForm2::renderScores() {
     const Character& c = m_generator.character();
-    for (std::size_t i = 0; i < m_ui.abilityFields().size(); ++i) {
-        setTextIfChanged(m_ui.abilityFields()[i],
+    for (std::size_t i = 0; i < ui().abilityFields().size(); ++i) {
+        setTextIfChanged(ui().abilityFields()[i],
                          QString::fromStdString(scoreText(c.abilityScore[i])));
     }
     const QString text = QString::fromStdString(exceptionalStrengthText(c.exceptionalStrength));
-    setTextIfChanged(m_ui.Edit8, text);
-    m_ui.Edit8->setHidden(text.isEmpty());
+    setTextIfChanged(ui().Edit8, text);
+    ui().Edit8->setHidden(text.isEmpty());
     // The strength label keeps the size that leaves room for its slash; its text never grows.
     const QString strength =
         text.isEmpty() ? QStringLiteral("STR:       ") : QStringLiteral("STR:       /");
-    if (m_ui.Label3->text() != strength) {
-        m_ui.Label3->setText(strength);
+    if (ui().Label3->text() != strength) {
+        ui().Label3->setText(strength);
     }
 }
 
@@ -488,14 +487,14 @@ void TForm2::renderList(QListWidget* list, std::vector<std::string>& shown,
 
 void TForm2::renderOffered() {
     const DriverState& state = m_generator.state();
-    for (std::size_t i = 0; i < m_ui.weaponBoxes().size(); ++i) {
+    for (std::size_t i = 0; i < ui().weaponBoxes().size(); ++i) {
         const bool offered = static_cast<WeaponList>(i) == state.offeredList;
-        if (m_ui.weaponBoxes()[i]->isHidden() == offered) {
-            m_ui.weaponBoxes()[i]->setHidden(!offered);
+        if (ui().weaponBoxes()[i]->isHidden() == offered) {
+            ui().weaponBoxes()[i]->setHidden(!offered);
         }
     }
-    if (m_ui.Button8->isHidden() == state.specializeVisible) {
-        m_ui.Button8->setHidden(!state.specializeVisible);
+    if (ui().Button8->isHidden() == state.specializeVisible) {
+        ui().Button8->setHidden(!state.specializeVisible);
     }
 }
 

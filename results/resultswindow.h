@@ -105,7 +105,8 @@ private:
     void renderList(QListWidget* list, std::vector<std::string>& shown,
                     const std::vector<std::string>& entries);
     void renderOffered();
-    // Builds the controls and wires them, once; building renders the record as it stands.
+    // Builds the controls from the form and wires them; building renders the record as it
+    // stands. Only ui() calls it.
     void buildControls();
     // The controls, built on first use. Every entry point reaches them through here, so each
     // works whenever it is called, before the window first showed or after.

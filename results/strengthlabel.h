@@ -11,7 +11,7 @@ namespace tavrel {
 class StrengthLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit StrengthLabel(QWidget* parent);
+    explicit StrengthLabel(QWidget* parent = nullptr);
 
     // Where the slash is centred, in the parent's coordinates.
     void setSlashCentre(int centre) { m_slashCentre = centre; }
