@@ -4,7 +4,10 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 
 #include "appinfo.h"
 #include "builtinicon.h"
@@ -12,6 +15,54 @@
 #include "fontscale.h"
 
 namespace tavrel {
+
+namespace {
+
+// Holds what Qt says while the application object connects to the display. Without a usable
+// display Qt reports it over several lines and then aborts; the user gets one line and status 1
+// instead. Once connected, what was held is passed on as Qt would have shown it.
+class DisplayConnection {
+public:
+    DisplayConnection() { s_previous = qInstallMessageHandler(&DisplayConnection::hold); }
+    ~DisplayConnection() {
+        qInstallMessageHandler(s_previous);
+        for (const Held& m : s_held) {
+            const QMessageLogContext context(nullptr, 0, nullptr, m.category.constData());
+            s_previous(m.type, context, m.text);
+        }
+        s_held.clear();
+    }
+    DisplayConnection(const DisplayConnection&) = delete;
+    DisplayConnection& operator=(const DisplayConnection&) = delete;
+
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type != QtFatalMsg) {
+            s_held.append({type, QByteArray(context.category), text});
+            return;
+        }
+        // What Qt said first names the cause ("could not connect to display :1").
+        std::string line = "tavrel: no usable display";
+        if (!s_held.isEmpty())
+            line += " (" +
+                    s_held.first().text.section(QLatin1Char('\n'), 0, 0).trimmed().toStdString() +
+                    ")";
+        line += "; QT_QPA_PLATFORM=offscreen runs without one\n";
+        std::fputs(line.c_str(), stderr);
+        std::_Exit(1);
+    }
+
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QList<Held> s_held;
+};
+
+}  // namespace
 
 void setApplicationIdentity() {
     // The title goes in as the name, and so serves as the display name too. Set as the display
@@ -75,7 +126,9 @@ int runProgram(int& argc, char** argv, const std::function<void(ProgramWindows&)
     if (commandLine.exitStatus) {
         return *commandLine.exitStatus;
     }
+    std::optional<DisplayConnection> connecting(std::in_place);
     QApplication app(argc, argv);
+    connecting.reset();
     setApplicationIdentity();
     // The icon built into the program: the same drawing the package installs into the hicolor
     // theme, where menus and docks find it through the desktop entry. Looking it up in the

@@ -27,7 +27,7 @@ std::string unreachableText(const CharacterOptions& o) {
     return text;
 }
 
-int run(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayClock&) {
+int run(const QCommandLineParser& parser, std::istream&, std::ostream& out, const TimeOfDayClock&) {
     const CharacterOptions o = readRequestOptions(parser, words::Asking::ClassSets).options;
     std::string text = allowedList(o);
     if (parser.isSet("explain")) {

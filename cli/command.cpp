@@ -35,6 +35,10 @@ void flushOut(std::ostream& out) {
         failOut(errno);
 }
 
+bool namesFolder(const QString& output) {
+    return output.endsWith(QLatin1Char('/'));
+}
+
 QCommandLineOption valueOption(const char* name) {
     return QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
 }

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -37,7 +38,8 @@ struct Command {
     std::string_view name;
     std::string_view help;
     void (*addOptions)(QCommandLineParser& parser);
-    int (*run)(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayClock& clock);
+    int (*run)(const QCommandLineParser& parser, std::istream& in, std::ostream& out,
+               const TimeOfDayClock& clock);
     // Whether words other than options (a file name) belong to the command.
     bool takesFiles = false;
 };
@@ -45,6 +47,9 @@ struct Command {
 extern const Command kGenerateCommand;
 extern const Command kAllowedCommand;
 extern const Command kSheetCommand;
+
+// Whether an --output path names a folder by ending in "/", so that even one sheet goes into it.
+bool namesFolder(const QString& output);
 
 // An option that takes a value, and that value as UTF-8.
 QCommandLineOption valueOption(const char* name);

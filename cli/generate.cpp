@@ -61,9 +61,15 @@ Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
     }
     if (p.isSet("output")) {
         const QString output = p.value("output");
-        r.folder = r.format == words::OutputFormat::Html && r.count > 1;
         if (output.isEmpty())
             throw Failure{"--output: empty path"};
+        // A path ending in "/" is a folder, whatever the count: the user means one.
+        const bool folderNamed = namesFolder(output);
+        if (folderNamed && r.format != words::OutputFormat::Html) {
+            throw Failure{"--output: '" + output.toStdString() +
+                          "' is a folder, and only --format html writes one file a character"};
+        }
+        r.folder = r.format == words::OutputFormat::Html && (r.count > 1 || folderNamed);
         const QFileInfo info(output);
         if (r.folder) {
             if (const auto refusal = SheetFolder::refusal(output))
@@ -152,7 +158,8 @@ void writeStream(const Request& r, std::ostream& out) {
         failWrite(*r.output, *file);
 }
 
-int run(const QCommandLineParser& parser, std::ostream& out, const TimeOfDayClock& clock) {
+int run(const QCommandLineParser& parser, std::istream&, std::ostream& out,
+        const TimeOfDayClock& clock) {
     const Request request = readRequest(parser, clock);
     if (request.folder) {
         writeSheetFolder(request);
@@ -180,7 +187,8 @@ const Command kGenerateCommand{
     "  --seed N             generator seed 0..4294967295 (default from the clock)\n"
     "  --count N            characters one after another, 1..1000000 (default 1)\n"
     "  --format text|json|html|csv                       (default text)\n"
-    "  --output PATH        a file; for several html sheets a folder (default stdout)\n",
+    "  --output PATH        a file; for several html sheets, or a PATH ending in /, a folder\n"
+    "                       (default stdout)\n",
     addOptions, run};
 
 }  // namespace tavrel::cli

@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tavrel-cli generate --class LIST [options]\n"
     "       tavrel-cli allowed [--race R] [--alignment A] [--explain]\n"
-    "       tavrel-cli sheet FILE [--output PATH]\n"
+    "       tavrel-cli sheet FILE|- [--output PATH]\n"
     "       tavrel-cli --help | --version\n";
 
 constexpr const char* kHelpIntro =
@@ -73,8 +73,8 @@ void report(std::ostream& err, std::string_view message) {
     err << "tavrel-cli: " << line << '\n';
 }
 
-int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const TimeOfDayClock& clock) {
+int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err, const TimeOfDayClock& clock) {
     if (args.empty()) {
         report(err, "no command given (try tavrel-cli --help)");
         return kExitUsage;
@@ -117,7 +117,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
                           "'"};
         }
         requireOnce(p);
-        return sub.run(p, out, clock);
+        return sub.run(p, in, out, clock);
     } catch (const Failure& f) {
         report(err, f.message);
         return kExitUsage;
@@ -126,10 +126,10 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 
 }  // namespace
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        const TimeOfDayClock& clock) {
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err, const TimeOfDayClock& clock) {
     try {
-        const int status = runCommand(args, out, err, clock);
+        const int status = runCommand(args, in, out, err, clock);
         // The last bytes may still wait in a buffer: only a flush shows whether they left.
         if (status == kExitOk)
             flushOut(out);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,10 +17,11 @@ inline constexpr int kExitOutput = 3;
 // running for hours.
 inline constexpr int kMaxCount = 1'000'000;
 
-// The whole command-line tool: `args` are the words after the program name. Output goes to
-// `out` (or the --output file), one message line to `err` on failure. Returns the exit status:
-// 0 on success, 2 on any bad argument, 3 when output could not be written.
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        const TimeOfDayClock& clock);
+// The whole command-line tool: `args` are the words after the program name. `in` is what a
+// file named "-" reads. Output goes to `out` (or the --output file), one message line to `err`
+// on failure. Returns the exit status: 0 on success, 2 on any bad argument, 3 when output could
+// not be written.
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err, const TimeOfDayClock& clock);
 
 }  // namespace tavrel::cli

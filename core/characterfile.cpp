@@ -1,20 +1,50 @@
 #include "characterfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
-#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 namespace tavrel {
 
+namespace {
+
+// Opens `path` into `file` if it is a regular file. A FIFO would wait for a writer and a device
+// may never end, so anything else is refused before a byte is read. The file is opened without
+// waiting and only then looked at, so that nothing can be put in its place between the look and
+// the open.
+std::optional<std::string> openRegularFile(const QString& path, QFile& file) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return "cannot be read: " + QString::fromLocal8Bit(std::strerror(errno)).toStdString();
+    struct stat info {};
+    const bool looked = ::fstat(fd, &info) == 0;
+    if (!looked || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (looked && S_ISDIR(info.st_mode))
+            return "is a folder";
+        return "is not a regular file";
+    }
+    // A regular file never makes a read wait; the flag goes all the same, as QFile expects.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return "cannot be read: " + file.errorString().toStdString();
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::string> readCharacters(const QString& path, CharacterFileLayout layout,
                                           const std::function<void(const SavedCharacter&)>& each) {
-    if (QFileInfo(path).isDir())
-        return "is a folder";
-    QFile file(path);
+    QFile file;
+    if (const std::optional<std::string> refused = openRegularFile(path, file))
+        return refused;
     const auto unreadable = [&file] {
         return "cannot be read: " + file.errorString().toStdString();
     };
-    if (!file.open(QIODevice::ReadOnly))
-        return unreadable();
     const auto limit = static_cast<qint64>(kCharacterFileLimit);
     const QByteArray head = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
@@ -56,7 +86,7 @@ CharacterReadResult readCharacterFile(const QString& path) {
         readCharacters(path, CharacterFileLayout::One,
                        [&result](const SavedCharacter& saved) { result.character = saved; });
     if (fault)
-        result.error = QFileInfo(path).fileName().toStdString() + ": " + *fault;
+        result.error = path.toStdString() + ": " + *fault;
     return result;
 }
 

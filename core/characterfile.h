@@ -19,16 +19,16 @@ enum class CharacterFileLayout {
     Lines,
 };
 
-// Reads the characters of the file at `path` and hands each to `each`, in order. Returns the
-// first fault, after which `each` is not called again: "is a folder", "cannot be read: <why>",
-// "line 3: member ..." or the character reader's own words. The text leaves the file unnamed,
-// since the windows name it by its base name and the command line by the path typed. At most
-// one byte past the size limit is read at a time, so a huge file or a device costs no memory to
-// refuse.
+// Reads the characters of the regular file at `path` and hands each to `each`, in order. Returns
+// the first fault, after which `each` is not called again: "is a folder", "is not a regular
+// file" (a FIFO or a device, refused without waiting for it), "cannot be read: <why>", "line 3:
+// member ..." or the character reader's own words. The text leaves the file unnamed, since each
+// front end names it in its own way. At most one byte past the size limit is read at a time, so
+// a huge file costs no memory to refuse.
 std::optional<std::string> readCharacters(const QString& path, CharacterFileLayout layout,
                                           const std::function<void(const SavedCharacter&)>& each);
 
-// The one character of a file, for the windows; the error names the file by its base name.
+// The one character of a file, for the windows; the error names the file by the path as given.
 CharacterReadResult readCharacterFile(const QString& path);
 
 }  // namespace tavrel

@@ -112,6 +112,20 @@ std::optional<QString> writeCheckedFile(const QString& path, std::string_view by
     return file.errorText();
 }
 
+bool fileHolds(const QString& path, std::string_view bytes) {
+    // The size first: a device or a FIFO is never read, and a file of another size never is.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() != static_cast<qint64>(bytes.size())) {
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray held = file.read(static_cast<qint64>(bytes.size()) + 1);
+    return std::string_view(held.constData(), static_cast<std::size_t>(held.size())) == bytes;
+}
+
 QString saveErrorText(bool accessDenied, const QString& systemText, int errorNumber) {
     if (accessDenied) {
         return QStringLiteral("File access denied");

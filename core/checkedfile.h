@@ -47,6 +47,10 @@ private:
 // The whole of `bytes` through a CheckedFile. The error text, or nullopt on success.
 std::optional<QString> writeCheckedFile(const QString& path, std::string_view bytes);
 
+// Whether the regular file at `path` holds exactly `bytes`: saving them there would change
+// nothing.
+bool fileHolds(const QString& path, std::string_view bytes);
+
 // The text that names a failed save: "File access denied" for a permission failure, otherwise
 // `systemText`, or else the system's name for `errorNumber`, and "I/O error N" when neither
 // names the cause.

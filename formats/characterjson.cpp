@@ -1,10 +1,13 @@
 #include "characterjson.h"
 
 #include <rapidjson/document.h>
-#include <rapidjson/error/en.h>
+#include <rapidjson/encodedstream.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -263,6 +266,9 @@ constexpr std::array<std::string_view, 5> kFileMembers{"format", "options", "see
                                                        "link"};
 constexpr std::size_t kRequiredFileMembers = 2;
 
+constexpr const char* kLoneSurrogate =
+    "holds an escaped lone surrogate, which stands for no character";
+
 std::string ordinal(std::size_t index) {
     return "entry " + std::to_string(index + 1);
 }
@@ -324,10 +330,16 @@ public:
         }
         // Line breaks and tabs can be typed into the name; no other control character has a
         // meaning in a sheet, and a NUL would cut the text short in other programs.
-        for (const char ch : s) {
-            const auto byte = static_cast<unsigned char>(ch);
-            if (byte < 0x20 && ch != '\t' && ch != '\n' && ch != '\r') {
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(s[i]);
+            if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
                 return fail(member, at + "holds the control character " + std::to_string(byte));
+            }
+            // The parser has checked the file's own bytes, but it turns an escaped lone low
+            // surrogate ("\udc00".."\udfff") into bytes 0xED 0xB0..0xBF, which are not UTF-8:
+            // the text could not be written back into a file that this reader accepts.
+            if (byte == 0xED && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) >= 0xA0) {
+                return fail(member, at + kLoneSurrogate);
             }
         }
         out.assign(s);
@@ -525,6 +537,79 @@ private:
     std::string m_error;
 };
 
+// Follows the member whose value the parser is reading, so that a fault it stops at inside a
+// value is named by its member, as the checks after parsing name theirs.
+class MemberTracker : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, MemberTracker> {
+public:
+    bool Default() { return valueRead(); }
+    bool StartObject() { return open(true); }
+    bool StartArray() { return open(false); }
+    bool Key(const char* name, rapidjson::SizeType length, bool) {
+        m_open.back().member.assign(name, length);
+        return true;
+    }
+    bool EndObject(rapidjson::SizeType) { return close(); }
+    bool EndArray(rapidjson::SizeType) { return close(); }
+
+    // "options.school" inside that value; empty between members, where no member is at fault.
+    std::string member() const {
+        if (m_open.empty() || (m_open.back().object && m_open.back().member.empty()))
+            return {};
+        std::string path;
+        for (const Open& o : m_open) {
+            if (o.object && !o.member.empty())
+                path += (path.empty() ? "" : ".") + o.member;
+        }
+        return path;
+    }
+
+private:
+    struct Open {
+        bool object;
+        std::string member;  // of an object: the member whose value is being read
+    };
+    bool open(bool object) {
+        m_open.push_back({object, {}});
+        return true;
+    }
+    bool close() {
+        m_open.pop_back();
+        return valueRead();
+    }
+    bool valueRead() {
+        if (!m_open.empty() && m_open.back().object)
+            m_open.back().member.clear();
+        return true;
+    }
+    std::vector<Open> m_open;
+};
+
+// Iterative, so that deep nesting cannot exhaust the stack; every text must be UTF-8.
+constexpr unsigned kParseFlags =
+    rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag;
+
+// Why the parser stopped, in our words: a binary file or a truncated one is simply not a
+// character file, and the line and byte tell an editor where to look.
+std::string notJsonText(std::string_view json, const rapidjson::ParseResult& stopped) {
+    rapidjson::MemoryStream bytes(json.data(), json.size());
+    rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> input(bytes);
+    MemberTracker tracker;
+    rapidjson::Reader().Parse<kParseFlags>(input, tracker);
+    const std::string member = tracker.member();
+    const std::string named = "member \"" + shown(member) + "\"";
+    if (stopped.Code() == rapidjson::kParseErrorStringUnicodeSurrogateInvalid && !member.empty())
+        return named + ": " + kLoneSurrogate;
+    const std::string_view before = json.substr(0, stopped.Offset());
+    const std::size_t lineStart = before.rfind('\n');
+    const std::size_t line =
+        1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    const std::size_t byte =
+        before.size() - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+    std::string text = "not a character file: reading stopped at line " + std::to_string(line) +
+                       ", byte " + std::to_string(byte);
+    return member.empty() ? text : text + " in " + named;
+}
+
 }  // namespace
 
 CharacterReadResult readCharacterJson(std::string_view json) {
@@ -534,13 +619,9 @@ CharacterReadResult readCharacterJson(std::string_view json) {
         return result;
     }
     rapidjson::Document doc;
-    // Iterative, so that deep nesting cannot exhaust the stack; every text must be UTF-8.
-    constexpr unsigned kFlags =
-        rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag;
-    doc.Parse<kFlags>(json.data(), json.size());
+    doc.Parse<kParseFlags>(json.data(), json.size());
     if (doc.HasParseError()) {
-        result.error = "not JSON at byte " + std::to_string(doc.GetErrorOffset()) + ": " +
-                       rapidjson::GetParseError_En(doc.GetParseError());
+        result.error = notJsonText(json, {doc.GetParseError(), doc.GetErrorOffset()});
         return result;
     }
     SavedCharacter saved;

@@ -133,12 +133,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (countTooLarge(args))
         return -1;
 
+    std::istringstream in;  // "sheet -" reads nothing, rather than the fuzzer's own input
     std::ostringstream out;
     std::ostringstream err;
     const tavrel::SettableClock clock(45'296'789);  // 12:34:56.789
     const fs::path startDir = fs::current_path();
     fs::current_path(g_workDir);
-    const int status = tavrel::cli::run(args, out, err, clock);
+    const int status = tavrel::cli::run(args, in, out, err, clock);
     fs::current_path(startDir);
     emptyWorkDir();
 

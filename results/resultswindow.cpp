@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,7 +58,8 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
       m_captureOptions(std::move(captureOptions)),
       m_scale(scale),
       m_chooser(std::make_unique<FileDialogSavePathChooser>()),
-      m_reporter(std::make_unique<MessageBoxReporter>()) {
+      m_reporter(std::make_unique<MessageBoxReporter>()),
+      m_question(std::make_unique<MessageBoxQuestion>()) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8(appinfo::kName) + QStringLiteral(" - = Results Screen = -"));
     // A fixed single border with the system menu and the minimise box, and no maximise box.
@@ -147,6 +150,10 @@ void TForm2::setSavePathChooser(std::unique_ptr<SavePathChooser> chooser) {
 
 void TForm2::setMessageReporter(std::unique_ptr<MessageReporter> reporter) {
     m_reporter = std::move(reporter);
+}
+
+void TForm2::setQuestion(std::unique_ptr<Question> question) {
+    m_question = std::move(question);
 }
 
 void TForm2::showEvent(QShowEvent* event) {
@@ -276,36 +283,54 @@ void TForm2::Button1Click() {
 }
 
 void TForm2::SavebtnClick() {
-    const std::optional<QString> path = m_chooser->chooseSavePath(this);
-    if (!path) {
+    const std::optional<QString> typed = m_chooser->chooseSavePath(this);
+    if (!typed) {
         return;
     }
-    if (m_chooser->chosenFormat() == SaveFormat::Character) {
-        writeCharacterFile(*path);
+    const SaveTarget target = saveTarget(*typed, m_chooser->chosenFormat());
+    // Formed only now, after the dialog has closed, from the record as it stands.
+    std::optional<std::string> bytes = savedBytes(target.format);
+    if (!bytes) {
         return;
     }
-    // The page is formed only now, after the dialog has closed, from the record as it stands.
-    const std::string page = characterSheet(m_generator.character());
-    const std::optional<QString> error = writeCheckedFile(*path, page);
-    if (error) {
+    if (QFileInfo::exists(target.path)) {
+        // A file that holds exactly these bytes already loses nothing; any other is replaced
+        // only when the user says so.
+        if (fileHolds(target.path, *bytes)) {
+            return;
+        }
+        const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(target.path));
+        if (!m_question->ask(this, question)) {
+            return;
+        }
+        // The reveal and the fill go on while the question is open: the file gets the
+        // character as it stands once the user has answered.
+        bytes = savedBytes(target.format);
+        if (!bytes) {
+            return;
+        }
+    }
+    if (const std::optional<QString> error = writeCheckedFile(target.path, *bytes)) {
         m_reporter->reportError(this, *error);
     }
 }
 
-void TForm2::writeCharacterFile(const QString& path) {
+std::optional<std::string> TForm2::savedBytes(SaveFormat format) {
+    if (format == SaveFormat::Sheet) {
+        return characterSheet(m_generator.character());
+    }
     // The window's dice follow real timers, so nothing reproduces the character: no origin.
-    const std::string json =
+    std::string json =
         characterJson({m_generator.options(), m_generator.character(), std::nullopt}) + '\n';
     // A typed name or a list grown by hand may pass what any reader accepts; such a file would
     // never open again, so it is not written.
     if (const CharacterReadResult check = readCharacterJson(json); !check.character) {
         m_reporter->reportError(
             this, QStringLiteral("Not saved: ") + QString::fromStdString(check.error));
-        return;
+        return std::nullopt;
     }
-    if (const std::optional<QString> error = writeCheckedFile(path, json)) {
-        m_reporter->reportError(this, *error);
-    }
+    return json;
 }
 
 bool TForm2::openCharacterFile(QWidget* dialogParent) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "characteroptions.h"
 #include "generator.h"
 #include "messagereporter.h"
+#include "question.h"
 #include "resultscontrols.h"
 #include "savepathchooser.h"
 
@@ -37,9 +39,11 @@ public:
            qreal scale = 1.0);
     ~TForm2() override;
 
-    // Seams for the save dialog and the error box; the window starts with the real ones.
+    // Seams for the save dialog, the error box and the question before a file is replaced; the
+    // window starts with the real ones.
     void setSavePathChooser(std::unique_ptr<SavePathChooser> chooser);
     void setMessageReporter(std::unique_ptr<MessageReporter> reporter);
+    void setQuestion(std::unique_ptr<Question> question);
 
     // The window's controls, as the user sees them.
     const ResultsControls& controls();
@@ -115,7 +119,8 @@ private:
     HistoryEntry shownEntry();
     void showEntry(const HistoryEntry& entry);
     void updateHistoryActions();
-    void writeCharacterFile(const QString& path);
+    // What a save in `format` writes, or nullopt after telling the user why nothing can be.
+    std::optional<std::string> savedBytes(SaveFormat format);
 
     Generator& m_generator;
     OptionsCapture m_captureOptions;
@@ -126,6 +131,7 @@ private:
     IntervalTimer* m_fillTimer = nullptr;
     std::unique_ptr<SavePathChooser> m_chooser;
     std::unique_ptr<MessageReporter> m_reporter;
+    std::unique_ptr<Question> m_question;
     // What the list boxes show, so a tick that only appends keeps the user's selection.
     std::vector<std::string> m_shownWeapons;
     std::vector<std::string> m_shownNonWeapons;

@@ -1,6 +1,7 @@
 #include "savepathchooser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace tavrel {
 
@@ -16,11 +17,20 @@ const QString& characterFilter() {
     return filter;
 }
 
-QString suffixFor(const QString& filter) {
-    return filter == characterFilter() ? QStringLiteral("json") : QStringLiteral("htm");
-}
-
 }  // namespace
+
+SaveTarget saveTarget(const QString& typed, SaveFormat filter) {
+    const QString suffix = QFileInfo(typed).suffix().toLower();
+    if (suffix == QLatin1String("htm") || suffix == QLatin1String("html")) {
+        return {typed, SaveFormat::Sheet};
+    }
+    if (suffix == QLatin1String("json")) {
+        return {typed, SaveFormat::Character};
+    }
+    const QString added =
+        filter == SaveFormat::Character ? QStringLiteral(".json") : QStringLiteral(".htm");
+    return {typed + added, filter};
+}
 
 FileDialogSavePathChooser::~FileDialogSavePathChooser() {
     delete m_dialog.data();
@@ -34,11 +44,8 @@ std::optional<QString> FileDialogSavePathChooser::chooseSavePath(QWidget* parent
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
         dialog->setNameFilters({sheetFilter(), characterFilter()});
-        dialog->setDefaultSuffix(suffixFor(sheetFilter()));
-        // A name typed without an extension gets the one of the format chosen.
-        QObject::connect(
-            dialog, &QFileDialog::filterSelected, dialog,
-            [dialog](const QString& filter) { dialog->setDefaultSuffix(suffixFor(filter)); });
+        // No default suffix: the dialog would add it only to a name without any, and the window
+        // gives every other name its extension too (saveTarget).
         dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
         dialog->setOption(QFileDialog::DontUseNativeDialog, true);
         m_dialog = dialog;
@@ -60,9 +67,11 @@ std::optional<QString> FileDialogSavePathChooser::chooseSavePath(QWidget* parent
 }
 
 std::optional<QString> FileDialogSavePathChooser::chooseOpenPath(QWidget* parent) {
-    // Qt's own dialog, as for saving, so that it looks the same on every desktop.
-    const QString path = QFileDialog::getOpenFileName(
-        parent, QString(), QString(), characterFilter(), nullptr, QFileDialog::DontUseNativeDialog);
+    // Qt's own dialog, as for saving, so that it looks the same on every desktop. A character
+    // file may carry any name, so every file can be chosen; the reader says what is wrong.
+    const QString filters = characterFilter() + QStringLiteral(";;All files (*)");
+    const QString path = QFileDialog::getOpenFileName(parent, QString(), QString(), filters,
+                                                      nullptr, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty()) {
         return std::nullopt;
     }

@@ -12,12 +12,24 @@ namespace tavrel {
 // The two kinds of file the save dialog offers: the HTML sheet and the character file (JSON).
 enum class SaveFormat { Sheet, Character };
 
+// Where a save goes and what it writes there. A name with one of the two formats' extensions
+// (.htm or .html for the sheet, .json for the character file) gets that format, so that a file
+// always holds what its name says; any other name ("hero.txt", "Sir.Bob") gets the format of
+// the filter chosen, and that format's extension after it.
+struct SaveTarget {
+    QString path;
+    SaveFormat format;
+
+    bool operator==(const SaveTarget&) const = default;
+};
+SaveTarget saveTarget(const QString& typed, SaveFormat filter);
+
 // Asks the user where to save the character, and which character file to open. A seam, so that
 // tests never open a dialog.
 class SavePathChooser {
 public:
     virtual ~SavePathChooser() = default;
-    // The chosen path, or nullopt when the user cancels.
+    // The path as the user typed it (see saveTarget), or nullopt when the user cancels.
     virtual std::optional<QString> chooseSavePath(QWidget* parent) = 0;
     // The format of the filter chosen with the last path; the dialog offers it again next time.
     virtual SaveFormat chosenFormat() const { return SaveFormat::Sheet; }
@@ -26,8 +38,8 @@ public:
 };
 
 // One save dialog for the whole run, so it proposes the last name chosen. It is Qt's own dialog
-// rather than the platform's, since a platform dialog may ask before replacing a file, and the
-// sheet replaces an existing file without a question.
+// rather than the platform's, and it asks nothing about an existing file: the name it returns
+// may still get an extension (see saveTarget), so the window asks about the final name itself.
 class FileDialogSavePathChooser final : public SavePathChooser {
 public:
     FileDialogSavePathChooser() = default;

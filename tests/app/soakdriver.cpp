@@ -50,6 +50,12 @@ private:
     int& m_count;
 };
 
+// Replacing an earlier sheet is always agreed to, so that every save writes.
+class Agree final : public Question {
+public:
+    bool ask(QWidget*, const QString&) override { return true; }
+};
+
 }  // namespace
 
 Driver::Driver(ProgramWindows& program, const Settings& settings, Report& report)
@@ -60,6 +66,7 @@ Driver::Driver(ProgramWindows& program, const Settings& settings, Report& report
       m_watchdog({&program.options, &program.results, &program.about}, false) {
     m_program.results.setSavePathChooser(std::make_unique<Chooser>(m_saveAnswer));
     m_program.results.setMessageReporter(std::make_unique<Reporter>(m_errorsReported));
+    m_program.results.setQuestion(std::make_unique<Agree>());
     m_program.options.setMessageReporter([this](QWidget*, const QString&) { ++m_noClassMessages; });
     connect(&m_timer, &QTimer::timeout, this, &Driver::tick);
 }
@@ -70,7 +77,8 @@ void Driver::start() {
     if (!m_dir.isValid()) {
         fail(QStringLiteral("no temporary folder"));
     }
-    QDir(m_dir.path()).mkdir(QStringLiteral("folder"));
+    // A folder with a sheet's name, so that a save to it keeps that name and meets the folder.
+    QDir(m_dir.path()).mkdir(QStringLiteral("folder.htm"));
     QFile(m_dir.filePath(QStringLiteral("plainfile"))).open(QIODevice::WriteOnly);
     m_clock.start();
     m_timer.start(m_settings.tickMilliseconds);

@@ -33,12 +33,19 @@ struct Result {
     std::string err;
 };
 
-Result cli(std::vector<std::string> args, std::uint32_t now = 50'000'000) {
+// The tool with `input` on its standard input.
+Result piped(const std::string& input, const std::vector<std::string>& args,
+             std::uint32_t now = 50'000'000) {
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     const SettableClock clock(now);
-    const int status = run(args, out, err, clock);
+    const int status = run(args, in, out, err, clock);
     return {status, out.str(), err.str()};
+}
+
+Result cli(const std::vector<std::string>& args, std::uint32_t now = 50'000'000) {
+    return piped({}, args, now);
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -222,6 +229,48 @@ TEST(Cli, SheetsFromGenerateAndFromSavedCharactersAreTheWritersSheets) {
     EXPECT_FALSE(QFileInfo::exists(refused));
 }
 
+// `generate --format json | sheet - --output party/`: standard input is read like a file, whole
+// before any sheet is written; and an --output ending in "/" is a folder even for one sheet.
+TEST(Cli, SheetReadsStandardInputAndASlashNamesAFolder) {
+    QTemporaryDir dir;
+    const std::vector<std::string> asked{"generate", "--race",  "gnome",        "--alignment",
+                                         "N",        "--class", "thief",        "--seed",
+                                         "3",        "--time",  "10:00:00.000", "--count"};
+    const auto generate = [&](const char* count, const char* format, const QString& output = {}) {
+        std::vector<std::string> args = asked;
+        args.insert(args.end(), {count, "--format", format});
+        if (!output.isEmpty())
+            args.insert(args.end(), {"--output", output.toStdString()});
+        return cli(args);
+    };
+    const Result json = generate("2", "json");
+    ASSERT_EQ(json.status, 0) << json.err;
+    const std::string& batch = json.out;
+    const QString party = dir.filePath("party") + "/";
+    const Result r = piped(batch, {"sheet", "-", "--output", party.toStdString()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readFile(party + "character-1.htm") + readFile(party + "character-2.htm"),
+              generate("2", "html").out);
+
+    const QString one = dir.filePath("one") + "/";
+    ASSERT_EQ(generate("1", "html", one).status, 0);
+    const QString alone = dir.filePath("alone") + "/";
+    ASSERT_EQ(piped(lines(batch).front(), {"sheet", "-", "--output", alone.toStdString()}).status,
+              0);
+    for (const QString& folder : {one, alone}) {
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"character-1.htm"});
+        EXPECT_EQ(readFile(folder + "character-1.htm"), generate("1", "html").out);
+    }
+    EXPECT_EQ(generate("1", "json", one).status, 2) << "only sheets go one a file into a folder";
+
+    const Result damaged = piped(batch + batch.substr(0, 40) + "\n",
+                                 {"sheet", "-", "--output", dir.filePath("no/").toStdString()});
+    EXPECT_EQ(damaged.status, 2);
+    EXPECT_EQ(damaged.err.rfind("tavrel-cli: standard input: line 3: not a character file", 0), 0u)
+        << damaged.err;
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("no")));
+}
+
 TEST(Cli, TextReadsLikeTheResultsWindow) {
     const Result r = cli({"generate", "--class", "mage", "--race", "human", "--seed", "3", "--time",
                           "12:00:00.000"});
@@ -392,7 +441,8 @@ TEST(Cli, UnwritableOutputGetsTheCauseAndStatusThree) {
         withOutput.insert(withOutput.end(), {"--output", old.toStdString()});
         toFile = cli(withOutput);
         const SettableClock clock(0);
-        toStdout = {tavrel::cli::run(run, out, err, clock), std::string(), err.str()};
+        std::istringstream in;
+        toStdout = {tavrel::cli::run(run, in, out, err, clock), std::string(), err.str()};
     }
     EXPECT_EQ(toFile.status, 3);
     EXPECT_EQ(toFile.err,

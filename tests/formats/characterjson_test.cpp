@@ -110,7 +110,15 @@ TEST(CharacterJson, RefusesDamagedFilesNamingTheMember) {
          "\"name\": is longer than 4096 bytes"},
         {"\"name\":\"\"", "\"name\":\"a\\u0000b\"", "\"name\": holds the control character 0"},
         {"\"name\":\"\"", "\"name\":null", "\"name\": is not a text"},
-        {"\"name\":\"\"", "\"name\":\"\xC3\x28\"", "not JSON"},
+        {"\"name\":\"\"", "\"name\":\"\xC3\x28\"", "not a character file"},
+        // An escaped lone surrogate stands for no character: a low one would be read as bytes
+        // that are not UTF-8, which no file could hold again, and a high one stops the parser.
+        {"\"name\":\"\"", "\"name\":\"X\\udeee\"",
+         "member \"name\": holds an escaped lone surrogate"},
+        {"\"weapons\":[\"Dagger\"]", "\"weapons\":[\"Dagger\",\"\\ud800\"]",
+         "member \"weapons\": holds an escaped lone surrogate"},
+        {"\"school\":null", "\"school\":\"\\udbff\\u0041\"",
+         "member \"options.school\": holds an escaped lone surrogate"},
         {"\"format\":1", "\"format\":2", "\"format\": 2 is not a layout"},
         {"\"format\":1,", "", "\"format\": is missing"},
         {"\"race\":0", "\"race\":6", "\"options.race\": 6 is outside 0..5"},
@@ -125,9 +133,9 @@ TEST(CharacterJson, RefusesDamagedFilesNamingTheMember) {
          "\"colour\": is not a member of a character file"},
         {"\"thiefLine\":\"\"", "\"thiefLine\":\"\",\"a\\nb\":1", "\"a\\x0ab\": is not a member"},
         {"\"thiefLine\":\"\"", "\"thiefLine\":\"\",\"link\":3", "\"link\": is not a text"},
-        {"{", "[{", "not JSON"},
-        {"\"wizardSpellsLine\":\"\"}", "\"wizardSpellsLine\":\"\"}{}", "not JSON"},
-        {"\"wizardSpellsLine\":\"\"}", "\"wizardSpellsLine\":\"\"", "not JSON"},
+        {"{", "[{", "not a character file"},
+        {"\"wizardSpellsLine\":\"\"}", "\"wizardSpellsLine\":\"\"}{}", "not a character file"},
+        {"\"wizardSpellsLine\":\"\"}", "\"wizardSpellsLine\":\"\"", "not a character file"},
     };
     for (const Damage& d : damages) {
         std::string json = good;
@@ -140,6 +148,12 @@ TEST(CharacterJson, RefusesDamagedFilesNamingTheMember) {
             << "message: " << r.error << "\nexpected it to name: " << d.named;
         EXPECT_EQ(r.error.find('\n'), std::string::npos) << "one line: " << r.error;
     }
+
+    // What is not JSON at all is said in our words, with where reading stopped.
+    EXPECT_EQ(readCharacterJson(std::string(64, '\0')).error,
+              "not a character file: reading stopped at line 1, byte 1");
+    EXPECT_EQ(readCharacterJson("{\"format\": 1,\n  \"name\": Bob}").error,
+              "not a character file: reading stopped at line 2, byte 11 in member \"name\"");
 
     // Too big is refused before anything is parsed, even when it is otherwise a good file.
     const std::string padded = good + std::string(kCharacterFileLimit - good.size() + 1, ' ');

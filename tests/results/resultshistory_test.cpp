@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
@@ -216,7 +217,7 @@ private slots:
         outOfRange.replace("\"race\":3", "\"race\":9");
         const QList<QPair<QByteArray, QString>> files{
             {outOfRange, QStringLiteral("options.race")},
-            {QByteArray("{\"name\":"), QStringLiteral("not JSON")},
+            {QByteArray("{\"name\":"), QStringLiteral("not a character file")},
             {QByteArray(int(kCharacterFileLimit) + 1, ' '), QStringLiteral("larger than 1 MiB")},
         };
         int n = 0;
@@ -231,10 +232,17 @@ private slots:
             QVERIFY(h->generator.character() == shown);
             QCOMPARE(h->window->history().size(), std::size_t{1});
         }
-        h->chooser->openAnswer = dir.filePath(QStringLiteral("missing.json"));
-        QVERIFY(!h->window->openCharacterFile());
-        QVERIFY(h->reporter->errors.last().startsWith(QStringLiteral("missing.json: ")));
-        QVERIFY(h->generator.character() == shown);
+        // Named by the whole path; a FIFO is refused at once rather than waited on for a writer.
+        const QString fifo = dir.filePath(QStringLiteral("fifo.json"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const QString& path : {dir.filePath(QStringLiteral("missing.json")), fifo}) {
+            h->chooser->openAnswer = path;
+            QVERIFY(!h->window->openCharacterFile());
+            QVERIFY2(h->reporter->errors.last().startsWith(path + QStringLiteral(": ")),
+                     qPrintable(h->reporter->errors.last()));
+            QVERIFY(h->generator.character() == shown);
+        }
+        QCOMPARE(h->reporter->errors.last(), fifo + QStringLiteral(": is not a regular file"));
     }
 };
 

@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "characterjson.h"
 #include "intervaltimer.h"
 #include "qtsuites.h"
+#include "sheet.h"
 #include "windowharness.h"
 
 namespace tavrel::test {
@@ -315,23 +317,80 @@ private slots:
         QCOMPARE(memo->toPlainText(), QStringLiteral("Bob <b>& Caf\u00e9"));
     }
 
-    void savingTwiceReplacesTheFile() {
+    // The typed extension decides the format, whatever filter is chosen; any other name gets
+    // the chosen filter's format and its extension after it.
+    void saveFormatFollowsTheTypedName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("filter");  // SaveFormat
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<int>("format");
+        const int sheet = int(SaveFormat::Sheet);
+        const int json = int(SaveFormat::Character);
+        QTest::newRow(".htm under the JSON filter") << "uni.htm" << json << "uni.htm" << sheet;
+        QTest::newRow(".HTML under the JSON filter") << "uni.HTML" << json << "uni.HTML" << sheet;
+        QTest::newRow(".json under the HTML filter") << "hero.json" << sheet << "hero.json" << json;
+        QTest::newRow("no extension") << "hero" << json << "hero.json" << json;
+        QTest::newRow("another extension") << "hero.txt" << sheet << "hero.txt.htm" << sheet;
+        QTest::newRow("a dot in the name") << "Sir.Bob" << json << "Sir.Bob.json" << json;
+    }
+    void saveFormatFollowsTheTypedName() {
+        QFETCH(QString, typed);
+        QFETCH(int, filter);
+        QFETCH(QString, written);
+        QFETCH(int, format);
         QTemporaryDir dir;
         h = std::make_unique<WindowHarness>();
         h->open();
+        h->complete();
+        h->chooser->answer = dir.filePath(typed);
+        h->chooser->format = SaveFormat(filter);
+        QTest::mouseClick(h->find<QPushButton>("Savebtn"), Qt::LeftButton);
+        QCOMPARE(h->reporter->errors, QStringList());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
+        const QByteArray bytes = readAll(dir.filePath(written));
+        if (SaveFormat(format) == SaveFormat::Sheet) {
+            QCOMPARE(bytes.toStdString(), characterSheet(h->generator.character()));
+        } else {
+            const CharacterReadResult read = readCharacterJson(bytes.toStdString());
+            QVERIFY2(read.character, read.error.c_str());
+            QVERIFY(read.character->character == h->generator.character());
+        }
+    }
+
+    // Replacing a file asks first, and No (the default) keeps it; a file that already holds
+    // what the save would write loses nothing, so no question is asked for it.
+    void replacingAFileAsksFirst() {
+        QTemporaryDir dir;
+        h = std::make_unique<WindowHarness>();
+        h->open();
+        h->complete();
         auto* memo = h->find<QPlainTextEdit>("Memo1");
-        h->chooser->answer = dir.filePath(QStringLiteral("hero.htm"));
+        h->chooser->answer = dir.filePath(QStringLiteral("a.htm"));
         memo->setPlainText(QStringLiteral("First Hero"));
         QTest::mouseClick(h->find<QPushButton>("Savebtn"), Qt::LeftButton);
+        const QByteArray first = readAll(*h->chooser->answer);
+        QVERIFY(first.contains("<td>First Hero</td>\r\n"));
+        QCOMPARE(h->question->asked, QStringList());
+
         memo->setPlainText(QStringLiteral("Second"));
         QTest::mouseClick(h->find<QPushButton>("Savebtn"), Qt::LeftButton);
-        QCOMPARE(h->chooser->calls, 2);
+        QCOMPARE(h->question->asked.size(), 1);
+        QVERIFY2(h->question->asked.first().contains(*h->chooser->answer),
+                 qPrintable(h->question->asked.first()));
+        QCOMPARE(readAll(*h->chooser->answer), first);
+
+        h->question->answer = true;
+        QTest::mouseClick(h->find<QPushButton>("Savebtn"), Qt::LeftButton);
+        QCOMPARE(h->question->asked.size(), 2);
+        QCOMPARE(readAll(*h->chooser->answer).toStdString(),
+                 characterSheet(h->generator.character()));
+
+        h->question->answer = false;
+        QTest::mouseClick(h->find<QPushButton>("Savebtn"), Qt::LeftButton);
+        QCOMPARE(h->question->asked.size(), 2);
+        QCOMPARE(h->chooser->calls, 4);
         QCOMPARE(h->reporter->errors, QStringList());
-        const QByteArray saved = readAll(*h->chooser->answer);
-        QVERIFY(saved.contains("<td>Second</td>\r\n"));
-        QVERIFY(!saved.contains("First"));
-        QVERIFY(saved.endsWith("</html>\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"hero.htm"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.htm"});
     }
 
     void saveIntoAMissingFolderShowsTheErrorAndKeepsTheWindow() {

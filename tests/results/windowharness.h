@@ -7,6 +7,7 @@
 #include "dialogwatchdog.h"
 #include "generator.h"
 #include "messagereporter.h"
+#include "question.h"
 #include "resultswindow.h"
 #include "savepathchooser.h"
 
@@ -33,6 +34,17 @@ public:
     QStringList errors;
 };
 
+// Answers every question as the test says, and keeps what was asked.
+class FakeQuestion final : public Question {
+public:
+    bool ask(QWidget*, const QString& text) override {
+        asked.append(text);
+        return answer;
+    }
+    bool answer = false;
+    QStringList asked;
+};
+
 // One results window over its own generator, clock and seams, as the program wires it.
 struct WindowHarness {
     explicit WindowHarness(CharacterOptions o = optionsFor(Human, {"fighter"}),
@@ -41,10 +53,13 @@ struct WindowHarness {
         window = std::make_unique<TForm2>(generator, [this] { return options; });
         auto chooserOwned = std::make_unique<FakeChooser>();
         auto reporterOwned = std::make_unique<FakeReporter>();
+        auto questionOwned = std::make_unique<FakeQuestion>();
         chooser = chooserOwned.get();
         reporter = reporterOwned.get();
+        question = questionOwned.get();
         window->setSavePathChooser(std::move(chooserOwned));
         window->setMessageReporter(std::move(reporterOwned));
+        window->setQuestion(std::move(questionOwned));
         watchdog = std::make_unique<DialogWatchdog>(std::vector<const QWidget*>{window.get()});
     }
 
@@ -86,6 +101,7 @@ struct WindowHarness {
     std::unique_ptr<TForm2> window;
     FakeChooser* chooser = nullptr;
     FakeReporter* reporter = nullptr;
+    FakeQuestion* question = nullptr;
     std::unique_ptr<DialogWatchdog> watchdog;
 };
 
