@@ -8,6 +8,7 @@ import { OptionsForm } from './form.js';
 import { CharacterView } from './character.js';
 import { linkHistory } from './history.js';
 import { PageSession } from './session.js';
+import { keepOffline } from './updates.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -78,4 +79,6 @@ try {
 }
 if (engine) {
   start(engine);
+  // Without a service worker (a private window, an old browser) the page still works online.
+  keepOffline().catch(() => {});
 }

@@ -18,6 +18,16 @@ export default [
     },
   },
   {
+    // The service worker's template: JavaScript that the build fills in with the version and
+    // the list of files.
+    files: ['web/sw.js.in'],
+    languageOptions: {
+      ecmaVersion: 2022,
+      sourceType: 'script',
+      globals: globals.serviceworker,
+    },
+  },
+  {
     // The functions these hand to page.evaluate run in the page, so the browser's names are
     // theirs as well as Node's.
     files: ['tests/**/*.mjs', 'bench/**/*.mjs'],

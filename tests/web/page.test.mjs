@@ -4,7 +4,7 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtemp, readFile, writeFile } from 'node:fs/promises';
+import { appendFile, cp, mkdtemp, readFile, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
@@ -18,38 +18,57 @@ const axeSource = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
 const run = (...args) => execFileSync(cli, args, { encoding: 'latin1' });
 
-// A static server for the built folder, as any static host would serve it.
+// A static server for a built folder, as any static host would serve it. Every request for a
+// path that is not one of the folder's files is counted as a stray: the service worker's own
+// fetches are seen here and nowhere else. A test can hold one file back until it says so, leave
+// one out, or swap in another folder (a new build).
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-                '.wasm': 'application/wasm' };
-let server;
+                '.wasm': 'application/wasm', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+async function serveSite(folder) {
+  const served = { folder, strays: [], held: null, missing: null };
+  served.server = createServer(async (request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    const file = path === '/' ? 'index.html' : path.slice(1);
+    if (file === served.held?.file) await served.held.released;
+    try {
+      if (file === served.missing) throw new Error('left out');
+      const body = await readFile(join(served.folder, file));
+      response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      if (file !== served.missing) served.strays.push(path);
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((resolve) => served.server.listen(0, '127.0.0.1', resolve));
+  served.base = `http://127.0.0.1:${served.server.address().port}/`;
+  served.hold = (file) => {
+    let release;
+    served.held = { file, released: new Promise((resolve) => { release = resolve; }) };
+    return () => { served.held = null; release(); };
+  };
+  served.stop = () => new Promise((resolve) => { served.server.close(resolve); served.server.closeAllConnections(); });
+  return served;
+}
+
+const browserArgs = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+                     '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+let main;
 let base;
 let browser;
 const foreignRequests = [];
 
 before(async () => {
-  server = createServer(async (request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    try {
-      const body = await readFile(join(site, path === '/' ? 'index.html' : path));
-      response.writeHead(200, { 'Content-Type': types[extname(path) || '.html'] ?? 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404);
-      response.end();
-    }
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  base = `http://127.0.0.1:${server.address().port}/`;
+  main = await serveSite(site);
+  base = main.base;
   browser = await chromium.launch({
-    executablePath: process.env.TAVREL_CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+    executablePath: process.env.TAVREL_CHROMIUM ?? '/usr/bin/chromium', args: browserArgs });
 });
 
 after(async () => {
   await browser?.close();
-  server?.close();
+  await main?.stop();
 });
 
 // A page that fails the test on any console error or uncaught exception, and that records any
@@ -65,6 +84,12 @@ async function openPage(query = '', viewport = { width: 1280, height: 900 }) {
   page.errors = errors;
   return page;
 }
+
+// Whether an element lies wholly inside the viewport.
+const inView = (page, selector) => page.$eval(selector, (e) => {
+  const r = e.getBoundingClientRect();
+  return r.height > 0 && r.top > -1 && r.bottom < window.innerHeight + 1;  // within rounding
+});
 
 async function revealed(page) {
   await page.waitForSelector('#result[data-state="revealed"]');
@@ -142,6 +167,7 @@ test('a link shows the command\'s character and downloads its JSON and sheet, lo
     assert.deepEqual(expectedShown(again), expectedShown(parse(lines[1])), 'reroll link ' + link.search);
   });
   assert.deepEqual(foreignRequests, []);
+  assert.deepEqual(main.strays, []);
 });
 
 test('Back and Forward bring back each character as the user left it', async () => {
@@ -350,7 +376,7 @@ test('a character file opens as the command wrote it, offers a link only when th
   await page.close();
 });
 
-test('a refused file gets the reader\'s message naming the member, and changes nothing', async () => {
+test('a refused file gets the reader\'s message naming the member, in view on a phone, and changes nothing', async () => {
   const folder = await mkdtemp(join(tmpdir(), 'tavrel-refused-'));
   const line = Buffer.from(run(...cliArgs(samples[3]), '--format', 'json').trimEnd(), 'latin1');
   const good = JSON.parse(line.toString('utf8'));
@@ -361,7 +387,7 @@ test('a refused file gets the reader\'s message naming the member, and changes n
     // Invalid UTF-8 in the name must reach the reader as bytes, not as replacement characters.
     'latin1.json': Buffer.from(JSON.stringify({ ...good, name: 'Ren\u00e9e' }), 'latin1'),
   };
-  const page = await openPage('?' + samples[4]);
+  const page = await openPage('?' + samples[4], { width: 360, height: 740 });
   await revealed(page);
   const before = [await shown(page), page.url()];
   for (const [name, bytes] of Object.entries(files)) {
@@ -374,6 +400,7 @@ test('a refused file gets the reader\'s message naming the member, and changes n
       document.getElementById('file-message').textContent.startsWith(name) ||
       document.getElementById('name').value !== shownName, [name, before[0].name]);
     assert.equal(await page.textContent('#file-message'), expected);
+    assert.ok(await inView(page, '#file-message'), name + ': the message in view');
     assert.deepEqual([await shown(page), page.url()], before, name);
   }
   // A file past the size limit is refused without reading it all.
@@ -387,6 +414,106 @@ test('a refused file gets the reader\'s message naming the member, and changes n
   await page.fill('#name', 'x'.repeat(5000));
   await page.click('#save-json');
   assert.match(await page.textContent('#save-message'), /^Not saved: member "name": /);
+  assert.ok(await inView(page, '#save-message'));
+  // It goes when its cause does.
+  await page.fill('#name', 'x'.repeat(50));
+  assert.equal(await page.isHidden('#save-message'), true);
   assert.deepEqual(page.errors, []);
   await page.close();
+});
+
+test('a link opened while the engine loads is kept and generated; an engine that fails to load says so', async (t) => {
+  const served = await serveSite(site);
+  t.after(() => served.stop());
+  const release = served.hold('tavrel.wasm');
+  const page = await browser.newPage({ viewport: { width: 360, height: 740 } });
+  // The held WebAssembly holds back the load event too.
+  await page.goto(served.base + '?' + samples[5], { waitUntil: 'commit' });
+  await page.waitForSelector('#loading', { state: 'visible' });
+  // A press during loading does nothing: no native submit reloads the page without its link.
+  await page.click('#generate', { force: true });
+  await page.keyboard.press('Enter');
+  release();
+  await revealed(page);
+  const json = parse(run(...cliArgs(samples[5]), '--format', 'json'));
+  assert.deepEqual(await shown(page), expectedShown(json));
+  assert.equal(await page.isHidden('#loading'), true);
+  // On a phone the character and its repeated actions come into view.
+  assert.ok(await inView(page, '#result-title'), 'the character in view');
+  assert.ok(await inView(page, '#reroll') && await inView(page, '#save-json'), 'the actions in view');
+  await page.close();
+
+  served.missing = 'tavrel.wasm';
+  const failed = await browser.newPage();
+  await failed.goto(served.base + '?' + samples[5]);
+  await failed.waitForSelector('#load-failed', { state: 'visible' });
+  assert.equal(await failed.isHidden('#loading'), true);
+  await failed.close();
+  assert.deepEqual(served.strays, []);
+});
+
+test('after one visit the page is installable and starts again with no network', async (t) => {
+  const served = await serveSite(site);
+  t.after(() => served.stop());
+  // Chromium installs nothing from a private window, which is what a new context is.
+  const profile = await mkdtemp(join(tmpdir(), 'tavrel-profile-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.TAVREL_CHROMIUM ?? '/usr/bin/chromium', args: browserArgs });
+  t.after(() => context.close());
+  const page = await context.newPage();
+  await page.goto(served.base + '?' + samples[1]);
+  await revealed(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const cdp = await context.newCDPSession(page);
+  assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+  assert.deepEqual(served.strays, []);
+  await served.stop();
+  await page.reload();
+  await revealed(page);
+  const json = parse(run(...cliArgs(samples[1]), '--format', 'json'));
+  assert.deepEqual(await shown(page), expectedShown(json));
+});
+
+test('a new build replaces the old one whole, when the user accepts it', async (t) => {
+  // Build B: the same page with marked script and WebAssembly, and its own service worker
+  // written by the build's own script.
+  const folderB = await mkdtemp(join(tmpdir(), 'tavrel-build-b-'));
+  await cp(site, folderB, { recursive: true });
+  await appendFile(join(folderB, 'tavrel.js'), "\nglobalThis.tavrelBuild = 'B';\n");
+  // A custom section (id 0) named "b" at the end leaves the module as it was.
+  await appendFile(join(folderB, 'tavrel.wasm'), Buffer.from([0, 2, 1, 0x62]));
+  const files = /const FILES = '([^']*)'/.exec(await readFile(join(site, 'sw.js'), 'latin1'))[1];
+  execFileSync('cmake', [`-DSITE=${folderB}`, `-DFILES=${files.replaceAll(' ', ';')}`,
+    `-DTEMPLATE=${new URL('../../web/sw.js.in', import.meta.url).pathname}`,
+    '-P', new URL('../../web/serviceworker.cmake', import.meta.url).pathname]);
+  const sizeA = (await readFile(join(site, 'tavrel.wasm'))).length;
+
+  const served = await serveSite(site);
+  t.after(() => served.stop());
+  const context = await browser.newContext();
+  t.after(() => context.close());
+  // Which build's script and WebAssembly the page runs.
+  await context.addInitScript(() => {
+    const instantiate = WebAssembly.instantiateStreaming;
+    WebAssembly.instantiateStreaming = async (source, imports) => {
+      const response = await source;
+      window.wasmSize = (await response.clone().arrayBuffer()).byteLength;
+      return instantiate.call(WebAssembly, response, imports);
+    };
+  });
+  const build = (page) => page.evaluate(() => [globalThis.tavrelBuild ?? 'A', window.wasmSize]);
+  const page = await context.newPage();
+  await page.goto(served.base + '?' + samples[0]);
+  await revealed(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  assert.deepEqual(await build(page), ['A', sizeA]);
+  served.folder = folderB;
+  await page.reload();
+  await revealed(page);
+  assert.deepEqual(await build(page), ['A', sizeA], 'the old build runs until B is accepted');
+  await page.waitForSelector('#update', { state: 'visible' });
+  await Promise.all([page.waitForEvent('load'), page.click('#update-now')]);
+  await revealed(page);
+  assert.deepEqual(await build(page), ['B', sizeA + 4]);
+  assert.equal(new URL(page.url()).search, '?' + samples[0]);
 });
