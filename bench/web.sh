@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
-# The web page's figures: its transfer size compressed, the engine's WebAssembly size, the WASM
-# engine's throughput against the native build over the same mix (run alternately, CPU time),
-# and the time from navigation to a revealed level 1 character in headless Chromium.
+# The web page's figures: its transfer size compressed (icons apart), the engine's WebAssembly
+# size, the WASM engine's throughput against the native build over the same mix (run
+# alternately, CPU time), and the time from navigation to a revealed level 1 character in
+# headless Chromium on an emulated low-end phone, cold and from the service worker's cache.
 # Needs `make web` and the native build (build/engine_profile).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 total=0
 for f in build-web/*; do
+  [ -f "$f" ] || continue
   size=$(gzip -9 -c "$f" | wc -c)
-  printf '%-12s %8d bytes, %7d gzip -9\n' "$(basename "$f")" "$(stat -c %s "$f")" "$size"
+  printf '%-20s %8d bytes, %7d gzip -9\n' "$(basename "$f")" "$(stat -c %s "$f")" "$size"
   total=$((total + size))
 done
 echo "page transfer, compressed: $total bytes"
+icons=0
+for f in build-web/icons/*; do icons=$((icons + $(stat -c %s "$f"))); done
+echo "icons (PNG, sent as they are): $icons bytes"
 echo "engine in WebAssembly (tavrel.wasm): $(stat -c %s build-web/tavrel.wasm) bytes"
 
 # CPU seconds of one run of the same driver over the benchmark mix.

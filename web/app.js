@@ -64,10 +64,16 @@ function start(engine) {
   $('loading').hidden = true;
   $('controls').disabled = false;
   $('options').removeAttribute('aria-busy');
+  // A reload keeps the character on show, edits included; on a phone it comes into view.
   const state = linkHistory.current();
-  if (state) session.restore(state);
-  else session.openLink();
+  if (state) {
+    session.restore(state);
+    view.bringIntoView();
+  } else {
+    session.openLink();
+  }
   document.body.dataset.ready = 'true';
+  return session;
 }
 
 let engine = null;
@@ -78,7 +84,9 @@ try {
   $('load-failed').hidden = false;
 }
 if (engine) {
-  start(engine);
-  // Without a service worker (a private window, an old browser) the page still works online.
-  keepOffline().catch(() => {});
+  const session = start(engine);
+  // The service worker's first filling of its cache downloads every file again: it waits until
+  // the first character has been revealed. Without a service worker (a private window, an old
+  // browser) the page still works online.
+  session.settledDown().then(keepOffline).catch(() => {});
 }

@@ -32,7 +32,9 @@ export class CharacterView {
       $('nonweapon-groups').append(label);
       return select;
     });
+    this.fitted = '';
     $('name').addEventListener('input', () => this.fitName());
+    window.addEventListener('resize', () => this.fitName());
   }
 
   // The run's character, and the link of the history entry that shows it ('' for none).
@@ -69,9 +71,13 @@ export class CharacterView {
     if (top < 0 || top > window.innerHeight / 2) $('result').scrollIntoView({ block: 'start' });
   }
 
-  // The name box is as tall as the whole name.
+  // The name box is as tall as the whole name. Measuring lays the page out, so it is done only
+  // when the name or the width has changed, not at every step of the reveal.
   fitName() {
     const box = $('name');
+    const fitted = box.value + '\n' + window.innerWidth;
+    if (fitted === this.fitted) return;
+    this.fitted = fitted;
     box.style.height = 'auto';
     box.style.height = box.scrollHeight + box.offsetHeight - box.clientHeight + 'px';
   }

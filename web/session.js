@@ -14,6 +14,7 @@ export class PageSession {
     this.run = null;    // the engine's run of generations
     this.entry = null;  // the history entry on show
     this.revealTimer = 0;
+    this.waiting = [];  // settledDown()'s callers
   }
 
   // ----- starting a character --------------------------------------------------------------
@@ -170,6 +171,19 @@ export class PageSession {
   stopReveal() {
     clearTimeout(this.revealTimer);
     this.revealTimer = 0;
+    this.settled();
+  }
+
+  // Resolves once no reveal is running: for work that should not slow the first one down.
+  settledDown() {
+    return new Promise((resolve) => {
+      this.waiting.push(resolve);
+      if (!this.revealTimer) this.settled();
+    });
+  }
+
+  settled() {
+    this.waiting.splice(0).forEach((resolve) => resolve());
   }
 
   // Runs the schedule's steps as real time passes, one per 10 ms, as the desktop's timers do.
@@ -182,6 +196,7 @@ export class PageSession {
       this.show();
       this.revealTimer = this.run.finished() ? 0
         : setTimeout(tick, STEP_MS - ((performance.now() - start) % STEP_MS));
+      if (!this.revealTimer) this.settled();
     };
     this.show();
     this.revealTimer = setTimeout(tick, STEP_MS);
