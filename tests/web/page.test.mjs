@@ -483,7 +483,7 @@ test('a new build replaces the old one whole, when the user accepts it', async (
   // A custom section (id 0) named "b" at the end leaves the module as it was.
   await appendFile(join(folderB, 'tavrel.wasm'), Buffer.from([0, 2, 1, 0x62]));
   const files = /const FILES = '([^']*)'/.exec(await readFile(join(site, 'sw.js'), 'latin1'))[1];
-  execFileSync('cmake', [`-DSITE=${folderB}`, `-DFILES=${files.replaceAll(' ', ';')}`,
+  execFileSync(process.env.TAVREL_CMAKE ?? 'cmake', [`-DSITE=${folderB}`, `-DFILES=${files.replaceAll(' ', ';')}`,
     `-DTEMPLATE=${new URL('../../web/sw.js.in', import.meta.url).pathname}`,
     '-P', new URL('../../web/serviceworker.cmake', import.meta.url).pathname]);
   const sizeA = (await readFile(join(site, 'tavrel.wasm'))).length;
