@@ -11,7 +11,8 @@ PACKAGES := cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-d
 APT_GET := apt-get -o DPkg::Lock::Timeout=300
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps web-deps web configure build build-asan fuzz soak install package package-check \
+.PHONY: run test deps web-deps web configure build build-asan fuzz fuzz-merge soak install package \
+        package-check \
         lint format clean
 
 # Where `make install` puts the programs (make install PREFIX=/usr DESTDIR=/tmp/stage).
@@ -19,8 +20,9 @@ PREFIX ?= /usr/local
 INSTALLED_TARGETS := tavrel tavrel-cli manpages
 
 # Fuzz targets and the seconds each one runs (make fuzz FUZZ_SECONDS=300 for a longer run).
+# A minute each, since some faults take a few million inputs to find.
 FUZZ_TARGETS := sheet_fuzz cli_fuzz eligibility_fuzz characterjson_fuzz request_fuzz
-FUZZ_SECONDS ?= 20
+FUZZ_SECONDS ?= 60
 
 # Adds to $$missing each Debian package of the list that is not installed.
 define find-missing
@@ -99,6 +101,8 @@ test: build web
 	$(MAKE) --no-print-directory fuzz
 	$(MAKE) --no-print-directory package-check
 
+# The runs grow copies of the seed corpora in build-fuzz/corpus/; the tracked ones in fuzz/corpus/
+# change only through fuzz-merge.
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
@@ -114,6 +118,21 @@ fuzz: deps
 	    2>build-fuzz/$$t.log \
 	    || { tail -n 40 build-fuzz/$$t.log; exit 1; }
 	  grep -E '^stat::number_of_executed_units' build-fuzz/$$t.log || true
+	done
+
+# Keeps what the fuzz runs found: libFuzzer's -merge=1 adds to each tracked seed corpus the
+# inputs of build-fuzz/corpus/ that reach code the corpus does not yet reach. Run by hand after
+# `make fuzz`, then review and commit fuzz/corpus/.
+fuzz-merge: deps
+	@cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	for t in $(FUZZ_TARGETS); do
+	  tracked=fuzz/corpus/$${t%_fuzz}
+	  [ -d build-fuzz/corpus/$$t ] || { echo "no build-fuzz/corpus/$$t: run make fuzz first"; exit 1; }
+	  before=$$(ls "$$tracked" | wc -l)
+	  build-fuzz/$$t -merge=1 "$$tracked" build-fuzz/corpus/$$t 2>build-fuzz/$$t-merge.log \
+	    || { tail -n 40 build-fuzz/$$t-merge.log; exit 1; }
+	  echo "$$t: $$before seed inputs, now $$(ls "$$tracked" | wc -l)"
 	done
 
 # The long soak of the real windows, under the sanitizers (make soak SOAK_SECONDS=3600).

@@ -29,8 +29,15 @@ desktop-file-validate "packaging/$app_id.desktop"
 appstreamcli validate --no-net --explain "$build/packaging/$app_id.metainfo.xml"
 
 step "checking the package with lintian"
-# Errors fail the check; warnings and notes are shown for the packager to weigh.
-lintian --fail-on error --display-info "$deb"
+# Errors fail the check; warnings and notes are shown for the packager to weigh. The shipped
+# programs are hardened and stripped as Debian's own: any hardening tag, or a section a stripped
+# program should not carry, fails it too.
+lintian_report=$(lintian --pedantic --display-info --fail-on error "$deb") ||
+  { echo "$lintian_report"; fail "lintian reports an error"; }
+[ -z "$lintian_report" ] || echo "$lintian_report"
+if grep -E ' (hardening-[a-z-]+|binary-has-unneeded-section) ' <<<"$lintian_report"; then
+  fail "the programs are not built or stripped as Debian's hardened packages are"
+fi
 
 step "checking that the manual page covers every option of tavrel-cli --help"
 man_text=$(sed 's/\\-/-/g' packaging/tavrel-cli.1.in)
@@ -58,6 +65,7 @@ expected=(
   ./usr/share/man/man1/tavrel-cli.1.gz
   ./usr/share/doc/tavrel/copyright
   ./usr/share/doc/tavrel/changelog.gz
+  ./usr/share/lintian/overrides/tavrel
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
