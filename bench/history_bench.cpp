@@ -1,15 +1,20 @@
 // The cost of keeping every character of the run: time to enter one into a full history (the
 // copy of the record and the oldest dropped), and the heap bytes one entry holds, counted by
-// the C library's allocator.
+// the C library's allocator: unedited, and with a full list of edits to undo.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "characterhistory.h"
+#include "clock.h"
+#include "generator.h"
 #include "mix.h"
 #include "schedule.h"
 
@@ -31,7 +36,52 @@ std::vector<HistoryEntry> generatedEntries() {
     std::vector<HistoryEntry> all;
     for (const CharacterOptions& o : bench::mixedOptions()) {
         schedule.generate(o);
-        all.push_back({o, schedule.character(), DriverState{}, Selections{}});
+        all.push_back({o, schedule.character(), DriverState{}, Selections{}, EditList{}});
+    }
+    return all;
+}
+
+// The same characters, each with as many edits as its undo list keeps, made as the window makes
+// them: a weapon removed and added back, the proficiencies cleared and some added again, and
+// a typed name.
+std::vector<HistoryEntry> editedEntries() {
+    std::vector<HistoryEntry> all = generatedEntries();
+    Random random;
+    const SettableClock clock(0);
+    Generator generator(random, clock);
+    for (HistoryEntry& e : all) {
+        generator.restore(e.options, e.character, e.state);
+        const std::vector<std::string> nonWeapons = e.character.nonWeapons;
+        for (std::size_t step = 0; generator.edits().size() < EditList::kCapacity; ++step) {
+            const std::vector<std::string>& weapons = generator.character().weapons;
+            switch (step % 5) {
+                case 0:
+                    if (!weapons.empty()) {
+                        generator.removeWeapon(0);
+                    }
+                    break;
+                case 1:
+                    generator.addWeapon(e.character.weapons.empty() ? "Dagger"
+                                                                    : e.character.weapons[0]);
+                    break;
+                case 2:
+                    generator.clearNonWeapons();
+                    break;
+                case 3: {
+                    std::array<std::string_view, 5> choices{};
+                    for (std::size_t i = 0; i < choices.size() && i < nonWeapons.size(); ++i) {
+                        choices[i] = nonWeapons[i];
+                    }
+                    generator.addNonWeapons(choices);
+                    break;
+                }
+                default:
+                    generator.setName(e.character.name + " the " + std::to_string(step));
+                    generator.endTyping();
+            }
+        }
+        e.character = generator.character();
+        e.edits = generator.edits();
     }
     return all;
 }
@@ -53,8 +103,7 @@ void BM_HistoryAppendWhenFull(benchmark::State& state) {
 BENCHMARK(BM_HistoryAppendWhenFull);
 
 // The heap a full history holds, per character, and in all.
-void BM_HistoryMemory(benchmark::State& state) {
-    const std::vector<HistoryEntry> all = generatedEntries();
+void historyMemory(benchmark::State& state, const std::vector<HistoryEntry>& all) {
     for (auto _ : state) {
         const std::int64_t before = heapInUse();
         auto history = std::make_unique<CharacterHistory>();
@@ -68,6 +117,16 @@ void BM_HistoryMemory(benchmark::State& state) {
         state.counters["characters"] = static_cast<double>(history->size());
     }
 }
+
+void BM_HistoryMemory(benchmark::State& state) {
+    historyMemory(state, generatedEntries());
+}
 BENCHMARK(BM_HistoryMemory)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Every character edited as far as its undo list reaches: the most the edits can add.
+void BM_HistoryMemoryFullyEdited(benchmark::State& state) {
+    historyMemory(state, editedEntries());
+}
+BENCHMARK(BM_HistoryMemoryFullyEdited)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace

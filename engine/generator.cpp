@@ -75,6 +75,7 @@ std::string classLineFor(const CharacterOptions& o) {
 }
 
 void Generator::FormShow(const CharacterOptions& options) {
+    m_edits = {};
     m_options = options;
     Character& c = m_character;
 
@@ -202,7 +203,8 @@ void Generator::Timer2Timer() {
 }
 
 void Generator::restore(const CharacterOptions& options, const Character& character,
-                        DriverState state) {
+                        DriverState state, EditList edits) {
+    m_edits = std::move(edits);
     m_options = options;
     m_character = character;
     state.revealInterval = 0;
@@ -223,29 +225,48 @@ DriverState restoredState(const CharacterOptions& options, const Character& char
 }
 
 void Generator::newName() {
+    m_edits = {};
     drawName(m_options, m_character, m_random);
 }
 
+void Generator::setName(std::string name) {
+    Edit edit{EditedField::Name, 0, {m_character.name}, {name}};
+    m_character.name = std::move(name);
+    m_edits.record(std::move(edit));
+}
+
+template <typename Change>
+void Generator::editList(EditedField field, Change change) {
+    const std::vector<std::string>& list =
+        field == EditedField::Weapons ? m_character.weapons : m_character.nonWeapons;
+    const std::vector<std::string> before = list;
+    change();
+    m_edits.record(listEdit(field, before, list));
+}
+
 void Generator::addWeapon(std::string text) {
-    tavrel::addWeapon(m_character, std::move(text));
+    editList(EditedField::Weapons, [&] { tavrel::addWeapon(m_character, std::move(text)); });
 }
 void Generator::removeWeapon(int row) {
-    tavrel::removeWeapon(m_character, row);
+    editList(EditedField::Weapons, [&] { tavrel::removeWeapon(m_character, row); });
 }
 void Generator::clearWeapons() {
-    tavrel::clearWeapons(m_character);
+    editList(EditedField::Weapons, [&] { tavrel::clearWeapons(m_character); });
 }
 void Generator::specializeIn(int warriorListIndex) {
+    Edit edit{EditedField::Specialization, 0, {m_character.specialLine}, {}};
     tavrel::specializeIn(m_character, warriorListIndex);
+    edit.after = {m_character.specialLine};
+    m_edits.record(std::move(edit));
 }
 void Generator::addNonWeapons(const std::array<std::string_view, 5>& choices) {
-    tavrel::addNonWeapons(m_character, choices);
+    editList(EditedField::NonWeapons, [&] { tavrel::addNonWeapons(m_character, choices); });
 }
 void Generator::deleteNonWeapon(int row) {
-    tavrel::deleteNonWeapon(m_character, row);
+    editList(EditedField::NonWeapons, [&] { tavrel::deleteNonWeapon(m_character, row); });
 }
 void Generator::clearNonWeapons() {
-    tavrel::clearNonWeapons(m_character);
+    editList(EditedField::NonWeapons, [&] { tavrel::clearNonWeapons(m_character); });
 }
 
 }  // namespace tavrel

@@ -8,6 +8,7 @@
 #include "characteroptions.h"
 #include "clock.h"
 #include "driverstate.h"
+#include "edits.h"
 #include "random.h"
 
 namespace tavrel {
@@ -26,15 +27,17 @@ public:
     // One proficiency fill tick.
     void Timer2Timer();
 
-    // "New name": a fresh name by the same race and gender; nothing else changes.
+    // "New name": a fresh name by the same race and gender; nothing else changes. Like a new
+    // generation it starts a character of its own, with nothing to undo.
     void newName();
     // The user typed over the name box.
-    void setName(std::string name) { m_character.name = std::move(name); }
+    void setName(std::string name);
 
     // Shows a character kept earlier (in the window's history or a file) as it stood, with both
     // timers stopped: no reveal or fill resumes on it. Edits and "New name" then work on it as
-    // on a generated character.
-    void restore(const CharacterOptions& options, const Character& character, DriverState state);
+    // on a generated character, and `edits` are what undo and redo walk.
+    void restore(const CharacterOptions& options, const Character& character, DriverState state,
+                 EditList edits = {});
 
     void addWeapon(std::string text);
     void removeWeapon(int row);
@@ -43,6 +46,14 @@ public:
     void addNonWeapons(const std::array<std::string_view, 5>& choices);
     void deleteNonWeapon(int row);
     void clearNonWeapons();
+
+    // The user's edits of this character (the ones above and the typed name), taken back and
+    // done again; false when there is nothing to.
+    bool undo() { return m_edits.undo(m_character); }
+    bool redo() { return m_edits.redo(m_character); }
+    const EditList& edits() const { return m_edits; }
+    // The name box lost the focus: what is typed next is an edit of its own.
+    void endTyping() { m_edits.endTyping(); }
 
     const CharacterOptions& options() const { return m_options; }
     const Character& character() const { return m_character; }
@@ -55,12 +66,16 @@ public:
 
 private:
     void endReveal();
+    // Runs `change` on a list of the record and keeps what it changed as one edit.
+    template <typename Change>
+    void editList(EditedField field, Change change);
 
     Random& m_random;
     const TimeOfDayClock& m_clock;
     CharacterOptions m_options;
     Character m_character;
     DriverState m_state;
+    EditList m_edits;
 };
 
 // What the window offers for a character read from a file: the weapon list and the "Specialize

@@ -8,6 +8,7 @@
 #include "character.h"
 #include "characteroptions.h"
 #include "driverstate.h"
+#include "edits.h"
 
 namespace tavrel {
 
@@ -22,12 +23,13 @@ struct Selections {
     bool operator==(const Selections&) const = default;
 };
 
-// One character as the window left it.
+// One character as the window left it, with its own edits to undo and redo.
 struct HistoryEntry {
     CharacterOptions options;
     Character character;
     DriverState state;
     Selections selections;
+    EditList edits;
 };
 
 // Every character the results window has shown during the run, in the order they first

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include "armour.h"
+#include "characterjson.h"
 #include "fontscale.h"
 #include "nonweapons.h"
 #include "resultscontrols.h"
@@ -55,8 +56,13 @@ constexpr int kFrameInset = 4;
 // and only the slash shows beside it; the five class weapon boxes lie on top of each other, and
 // each generation shows the one it offers.
 void finish(ResultsControls& c, QWidget* window) {
-    // One line of text in a 21 pixel box leaves no room for the usual document margin.
-    c.Memo1->document()->setDocumentMargin(1);
+    // The name goes no further than a character file holds, so that every name typed saves.
+    c.Memo1->setByteLimit(kCharacterTextLimit);
+    // An entry wider than its list, as "Languages, Modern" is in a wide face beside the scroll
+    // bar, goes on to a second line rather than under the bar.
+    for (QListWidget* list : {c.weaponlist, c.Nonweaponlist}) {
+        list->setWordWrap(true);
+    }
     // The armour texts, followed by one empty item; the list is never shown.
     c.armorlist->addItems(texts(kArmourTexts));
     c.armorlist->addItem(QString());

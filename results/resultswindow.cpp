@@ -21,6 +21,7 @@
 #include "checkedfile.h"
 #include "fontscale.h"
 #include "intervaltimer.h"
+#include "namebox.h"
 #include "nonweapons.h"
 #include "sheet.h"
 #include "weapons.h"
@@ -89,6 +90,10 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
         addAction(a);
         return a;
     };
+    m_undoAction =
+        action(QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), &TForm2::undoEdit);
+    m_redoAction = action(QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                          &TForm2::redoEdit);
     m_previousAction = action(QStringLiteral("Previous character"),
                               QKeySequence(Qt::ALT | Qt::Key_Left), &TForm2::previousCharacter);
     m_nextAction = action(QStringLiteral("Next character"), QKeySequence(Qt::ALT | Qt::Key_Right),
@@ -97,7 +102,7 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
            [this] { openCharacterFile(); });
     action(QStringLiteral("Save character..."), QKeySequence::Save, &TForm2::SavebtnClick);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    updateHistoryActions();
+    updateActions();
 
     // Hidden and disabled until the options window hands over.
     setEnabled(false);
@@ -112,6 +117,7 @@ void TForm2::buildControls() {
     m_built = true;
     buildResultsControls(m_ui, this, m_scale);
     connect(m_ui.Memo1, &QPlainTextEdit::textChanged, this, &TForm2::nameTyped);
+    connect(m_ui.Memo1, &NameBox::typingEnded, this, [this] { m_generator.endTyping(); });
     connect(m_ui.Button9, &QPushButton::clicked, this, &TForm2::Button9Click);
     connect(m_ui.Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
     connect(m_ui.Button6, &QPushButton::clicked, this, &TForm2::Button6Click);
@@ -380,8 +386,24 @@ void TForm2::nextCharacter() {
     showEntry(*m_history.next(shownEntry()));
 }
 
+void TForm2::undoEdit() {
+    if (!m_generator.revealRunning() && !m_generator.fillRunning() && m_generator.undo()) {
+        afterEngineCall();
+    }
+}
+
+void TForm2::redoEdit() {
+    if (!m_generator.revealRunning() && !m_generator.fillRunning() && m_generator.redo()) {
+        afterEngineCall();
+    }
+}
+
 HistoryEntry TForm2::shownEntry() {
-    HistoryEntry entry{m_generator.options(), m_generator.character(), m_generator.state(), {}};
+    HistoryEntry entry{m_generator.options(),
+                       m_generator.character(),
+                       m_generator.state(),
+                       {},
+                       m_generator.edits()};
     if (m_built) {
         Selections& s = entry.selections;
         s.weaponRow = selectedRow(ui().weaponlist);
@@ -395,7 +417,7 @@ HistoryEntry TForm2::shownEntry() {
 }
 
 void TForm2::showEntry(const HistoryEntry& entry) {
-    m_generator.restore(entry.options, entry.character, entry.state);
+    m_generator.restore(entry.options, entry.character, entry.state, entry.edits);
     afterEngineCall();
     if (!m_built) {
         return;
@@ -415,10 +437,12 @@ void TForm2::showEntry(const HistoryEntry& entry) {
     }
 }
 
-void TForm2::updateHistoryActions() {
+void TForm2::updateActions() {
     const bool idle = !m_generator.revealRunning() && !m_generator.fillRunning();
     m_previousAction->setEnabled(idle && m_history.hasPrevious());
     m_nextAction->setEnabled(idle && m_history.hasNext());
+    m_undoAction->setEnabled(idle && m_generator.edits().canUndo());
+    m_redoAction->setEnabled(idle && m_generator.edits().canRedo());
 }
 
 void TForm2::btclosegenClick() {
@@ -427,13 +451,14 @@ void TForm2::btclosegenClick() {
 
 void TForm2::nameTyped() {
     m_generator.setName(ui().Memo1->toPlainText().toStdString());
+    updateActions();
 }
 
 void TForm2::afterEngineCall() {
     const DriverState& state = m_generator.state();
     m_revealTimer->setInterval(state.revealInterval);
     m_fillTimer->setInterval(state.fillInterval);
-    updateHistoryActions();
+    updateActions();
     render();
 }
 

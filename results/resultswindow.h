@@ -79,6 +79,11 @@ public slots:
     // one. Nothing happens while the reveal or the fill runs.
     void previousCharacter();
     void nextCharacter();
+    // Ctrl+Z and Ctrl+Shift+Z, and the context menu: take back the last edit of the shown
+    // character, or make the last one taken back again. Idle only, as above; while the Name box
+    // has the focus, the keys undo and redo the typing in the box instead.
+    void undoEdit();
+    void redoEdit();
 
     void Button9Click();            // "New name"
     void Button3Click();            // "Add Weapon"
@@ -118,7 +123,7 @@ private:
     // What is on screen now, for the history; and bringing an entry back onto the screen.
     HistoryEntry shownEntry();
     void showEntry(const HistoryEntry& entry);
-    void updateHistoryActions();
+    void updateActions();
     // What a save in `format` writes, or nullopt after telling the user why nothing can be.
     std::optional<std::string> savedBytes(SaveFormat format);
 
@@ -141,6 +146,8 @@ private:
     bool m_opened = false;
     QAction* m_previousAction = nullptr;
     QAction* m_nextAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
 };
 
 }  // namespace tavrel

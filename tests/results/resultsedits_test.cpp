@@ -1,11 +1,15 @@
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
+#include "characterjson.h"
 #include "intervaltimer.h"
 #include "qtsuites.h"
 #include "windowharness.h"
@@ -45,6 +49,14 @@ class ResultsEditsTest : public QObject {
 
     void click(const char* button) {
         QTest::mouseClick(h->find<QPushButton>(button), Qt::LeftButton);
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(h->window.get(), k, modifiers);
+    }
+    void openActive() {
+        h->open();
+        h->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h->window.get()));
     }
     void fillTicks(int n) {
         for (int i = 0; i < n; ++i) {
@@ -242,6 +254,89 @@ private slots:
         QVERIFY(memo->toPlainText() != QStringLiteral("Typed"));
         QVERIFY(memo->toPlainText().contains(QStringLiteral(" who was in turn the son of ")));
         QCOMPARE(memo->toPlainText(), QString::fromStdString(h->generator.character().name));
+    }
+
+    // Each character keeps its own edits to undo and redo: stepping to another character and
+    // back neither loses them nor lets one character's undo reach into the other's.
+    void undoAndRedoAcrossAHistoryStep() {
+        h = std::make_unique<WindowHarness>(optionsFor(Human, {"fighter"}));
+        openActive();
+        h->complete();
+        const Character first = h->generator.character();
+        auto* weapons = h->find<QListWidget>("weaponlist");
+        auto* nonWeapons = h->find<QListWidget>("Nonweaponlist");
+        click("btclearweponslist");
+        nonWeapons->setCurrentRow(0);
+        click("Button7");
+        QCOMPARE(h->generator.character().weapons.size(), 0u);
+
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h->generator.character().nonWeapons, first.nonWeapons);
+        QCOMPARE(h->generator.character().weapons.size(), 0u);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(items(weapons), entries(first.weapons));
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(weapons->count(), 0);
+
+        // A new character starts with nothing to undo, and its reveal and fill cannot be undone.
+        click("Button4");
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(h->generator.revealRunning());
+        h->complete();
+        const Character second = h->generator.character();
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h->generator.character(), second);
+        click("btclearweponslist");
+
+        // Back on the first: its list as it was left, and its own edits to walk.
+        key(Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(weapons->count(), 0);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h->generator.character(), first);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h->generator.character(), first);
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(h->generator.character().nonWeapons.size(), first.nonWeapons.size() - 1);
+
+        // And forward again: the second's undo gives back the second's weapons.
+        key(Qt::Key_Right, Qt::AltModifier);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h->generator.character(), second);
+        QCOMPARE(items(weapons), entries(second.weapons));
+    }
+
+    // While the Name box has the focus, Ctrl+Z undoes the typing in it, as in any text field;
+    // elsewhere it undoes the last edit, and the typing taken back in the box is no edit.
+    void ctrlZUndoesTypingInTheFocusedNameBox() {
+        h = std::make_unique<WindowHarness>(optionsFor(Elf, {"fighter"}));
+        openActive();
+        h->complete();
+        const Character before = h->generator.character();
+        click("btclearweponslist");
+        auto* memo = h->find<QPlainTextEdit>("Memo1");
+        memo->setFocus();
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memo, QStringLiteral(" the Bold"));
+        QCOMPARE(h->generator.character().name, before.name + " the Bold");
+
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h->generator.character().name, before.name);
+        QCOMPARE(h->generator.character().weapons.size(), 0u);
+
+        h->find<QPushButton>("Button4")->setFocus();
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h->generator.character(), before);
+
+        // Pasting stops at what a character file holds of a text, with a hint, so the name saves.
+        memo->setFocus();
+        memo->moveCursor(QTextCursor::End);
+        QGuiApplication::clipboard()->setText(QString(kCharacterTextLimit, QChar(0x00e6)));
+        QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h->generator.character().name.size(), kCharacterTextLimit);
+        QVERIFY(QToolTip::text().contains(QString::number(kCharacterTextLimit)));
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h->generator.character().name, before.name);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -421,6 +422,34 @@ private slots:
         QCOMPARE(h->chooser->calls, 1);
         QCOMPARE(h->reporter->errors, QStringList());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    }
+
+    // Every entry a proficiency list can hold reads whole beside the list's scroll bar, in
+    // either font set: filled with all of them, the list scrolls, and no entry runs under it.
+    void listEntriesFitBesideTheScrollBar() {
+        h = std::make_unique<WindowHarness>();
+        h->open();
+        const auto fill = [](QListWidget* list, const auto& boxes) {
+            list->clear();
+            for (const QComboBox* box : boxes) {
+                for (int i = 0; i < box->count(); ++i) {
+                    list->addItem(box->itemText(i));
+                }
+            }
+            QCoreApplication::processEvents();
+            QVERIFY(list->verticalScrollBar()->isVisible());
+            for (int i = 0; i < list->count(); ++i) {
+                const QRect shown = list->visualItemRect(list->item(i));
+                QVERIFY2(shown.right() < list->viewport()->width(),
+                         qPrintable(QStringLiteral("%1: %2 of %3 pixels")
+                                        .arg(list->item(i)->text())
+                                        .arg(shown.width())
+                                        .arg(list->viewport()->width())));
+            }
+        };
+        const ResultsControls& ui = h->window->controls();
+        fill(ui.Nonweaponlist, ui.groupBoxes());
+        fill(ui.weaponlist, ui.weaponBoxes());
     }
 };
 
