@@ -135,16 +135,93 @@ std::optional<std::vector<UserAction>> findActions(const EligibilityModel& from,
     return std::nullopt;
 }
 
-bool applyOptions(EligibilityModel& model, const CharacterOptions& wanted) {
+namespace {
+
+// Everything of `wanted` but the classes, chosen on the window shown afresh; false when an index
+// is out of range.
+bool chooseAllButClasses(EligibilityModel& model, const CharacterOptions& wanted) {
     model.FormShow();
-    const bool schoolValid = !wanted.specialist || (wanted.school && *wanted.school >= 0 &&
-                                                    *wanted.school < kSchoolCount);
-    if (!schoolValid || !model.setRace(wanted.race) || !model.setLawChaos(wanted.lawChaos) ||
+    if (!model.setRace(wanted.race) || !model.setLawChaos(wanted.lawChaos) ||
         !model.setGoodEvil(wanted.goodEvil) || !model.setGender(wanted.gender) ||
         !model.setLevelRange(wanted.levelRange) || !model.setDiceMethod(wanted.diceMethod)) {
         return false;
     }
     model.setRestrictionsLifted(wanted.restrictionsLifted);
+    return true;
+}
+
+// How much of `classes` (and of `school`, for a specialist) a state holds: two for each wanted
+// class ticked, one for the wanted school selected; -1 for a state with a class or a school
+// that was not wanted, which would show a choice nobody made.
+int closeness(const EligibilityModel& m, ClassSet classes, std::optional<int> school) {
+    const ClassSet ticked = m.tickedSet();
+    if ((ticked & ~classes) != 0) {
+        return -1;
+    }
+    int score = 2 * std::popcount(static_cast<unsigned>(ticked));
+    if (m.ticked(ClassBox::Specialist) && m.school()) {
+        if (m.school() != school) {
+            return -1;
+        }
+        ++score;
+    }
+    return score;
+}
+
+// The fewest actions that take `from` to the reachable state closest to `classes` and `school`.
+std::vector<UserAction> closestActions(const EligibilityModel& from, ClassSet classes,
+                                       std::optional<int> school) {
+    struct Step {
+        std::uint64_t parent;
+        UserAction action;
+    };
+    const bool specialist = (classes & bitOf(ClassBox::Specialist)) != 0;
+    const int best = 2 * std::popcount(static_cast<unsigned>(classes)) + (specialist ? 1 : 0);
+    std::unordered_map<std::uint64_t, Step> cameFrom;
+    const std::uint64_t startKey = from.stateKey();
+    cameFrom.emplace(startKey, Step{startKey, {}});
+    std::uint64_t closestKey = startKey;
+    int closestScore = closeness(from, classes, school);
+    // Breadth first, so that the first state of a score is reached with the fewest actions.
+    std::deque<EligibilityModel> queue{from};
+    while (!queue.empty() && closestScore < best) {
+        const EligibilityModel state = queue.front();
+        queue.pop_front();
+        for (const UserAction& action : availableActions(state)) {
+            EligibilityModel next = state;
+            perform(next, action);
+            if (!cameFrom.emplace(next.stateKey(), Step{state.stateKey(), action}).second) {
+                continue;
+            }
+            if (const int score = closeness(next, classes, school); score > closestScore) {
+                closestScore = score;
+                closestKey = next.stateKey();
+            }
+            queue.push_back(next);
+        }
+    }
+    std::vector<UserAction> path;
+    for (std::uint64_t key = closestKey; key != startKey;) {
+        const Step& step = cameFrom.at(key);
+        path.push_back(step.action);
+        key = step.parent;
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+}  // namespace
+
+bool applyOptions(EligibilityModel& model, const CharacterOptions& wanted) {
+    const bool schoolValid = !wanted.specialist || (wanted.school && *wanted.school >= 0 &&
+                                                    *wanted.school < kSchoolCount);
+    if (!schoolValid) {
+        model.FormShow();
+        return false;
+    }
+    if (!chooseAllButClasses(model, wanted)) {
+        return false;
+    }
     const std::optional<int> school = wanted.specialist ? wanted.school : std::nullopt;
     const auto path = findActions(model, classSetOf(wanted), school);
     if (!path) {
@@ -154,6 +231,17 @@ bool applyOptions(EligibilityModel& model, const CharacterOptions& wanted) {
         perform(model, action);
     }
     return true;
+}
+
+bool approachOptions(EligibilityModel& model, const CharacterOptions& wanted) {
+    if (!chooseAllButClasses(model, wanted)) {
+        return false;
+    }
+    const AllowedChoice choice = classChoiceOf(wanted);
+    for (const UserAction& action : closestActions(model, choice.classes, choice.school)) {
+        perform(model, action);
+    }
+    return model.options() == wanted;
 }
 
 namespace {

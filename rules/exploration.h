@@ -61,6 +61,13 @@ std::optional<std::vector<UserAction>> findActions(const EligibilityModel& from,
 // or the rules do not allow the classes.
 bool applyOptions(EligibilityModel& model, const CharacterOptions& wanted);
 
+// As applyOptions, for choices made elsewhere (a lifted link, a saved file) that the window may
+// not reach: when the rules do not allow all of `wanted`'s classes, it ticks the most of them
+// that a user can tick together, with no other class, and selects the school if it can, so that
+// the window shows as much of the choice as it can. Returns whether the model now holds exactly
+// `wanted`; false with no class ticked when an index is out of range.
+bool approachOptions(EligibilityModel& model, const CharacterOptions& wanted);
+
 // Why each class box and school button is out of reach for this race and alignment with the rules
 // in force: the reasons of the window as it is first shown, boxes in class-flag order, then
 // schools. Exactly the classes and schools that no allowed set holds are withdrawn there.

@@ -53,10 +53,10 @@ function start(engine) {
     if (row >= 0) session.edit('deleteNonWeapon', row);
   });
   $('add-nonweapons').addEventListener('click', () => session.edit('addNonWeapons', view.takeNonWeaponChoices()));
-  $('save-sheet').addEventListener('click', () => download(session.sheet(), 'text/html', 'character.htm'));
+  $('save-sheet').addEventListener('click', () => download(session.sheet(), 'text/html', session.fileStem() + '.htm'));
   $('save-json').addEventListener('click', () => {
     const json = session.json();
-    if (json !== null) download(json, 'application/json', 'character.json');
+    if (json !== null) download(json, 'application/json', session.fileStem() + '.json');
   });
   linkHistory.onMove((state) => session.restore(state));
 

@@ -16,6 +16,7 @@
 #include "characterjson.h"
 #include "cliargs.h"
 #include "exploration.h"
+#include "filename.h"
 #include "linkwords.h"
 #include "nonweapons.h"
 #include "request.h"
@@ -80,6 +81,24 @@ std::string schoolReason(const EligibilityModel& model, int school) {
     return model.schoolReason(school).text();
 }
 
+// Why the form, brought as near to `wanted` as it goes, falls short of it: the reason on the
+// first wanted class it does not tick, or else on the wanted school. The reasons are the rules';
+// the rest is the page's own hint on what its buttons do with such a set.
+std::string beyondNote(const EligibilityModel& model, const CharacterOptions& wanted) {
+    std::string why;
+    const ClassSet classes = classSetOf(wanted);
+    for (int i = 0; i < kClassBoxCount && why.empty(); ++i) {
+        const auto box = static_cast<ClassBox>(i);
+        if ((classes & bitOf(box)) && !model.ticked(box))
+            why = model.reason(box).text();
+    }
+    if (why.empty() && wanted.specialist && wanted.school && model.school() != wanted.school)
+        why = model.schoolReason(*wanted.school).text();
+    return "The character's classes come from beyond what the form offers" +
+           (why.empty() ? std::string() : " (" + why + ")") +
+           ": \"ReRoll\" keeps them; \"Generate!\" uses the form as it stands.";
+}
+
 }  // namespace
 
 // The options form: the options window's rules model, driven by the form's controls.
@@ -133,17 +152,27 @@ public:
         s.set("levelRange", o.levelRange);
         s.set("diceMethod", o.diceMethod);
         s.set("accepted", m_model.generateAccepted());
+        s.set("beyond", m_beyond);
         return s;
     }
 
-    // Brings the form to a link's choices the way a user would; false when it cannot.
-    bool apply(const CharacterOptions& wanted) {
-        return applyOptions(m_model, wanted) && m_model.options() == wanted;
+    // Brings the form to a link's or a file's choices the way a user would, as far as the
+    // rules let it: a lifted link may hold a school the race is never offered, which the command
+    // line generates all the same. The form then says so until the next "Generate!".
+    void apply(const CharacterOptions& wanted) {
+        m_applied = wanted;
+        m_beyond = approachOptions(m_model, wanted) ? "" : beyondNote(m_model, wanted);
     }
+    // "Generate!": the form's choices as they stand.
     CharacterOptions options() const { return m_model.options(); }
+    // The last link's choices, whole, whatever the form could show of them.
+    const CharacterOptions& applied() const { return m_applied; }
+    void generated() { m_beyond.clear(); }
 
 private:
     EligibilityModel m_model;
+    CharacterOptions m_applied;
+    std::string m_beyond;  // the note while the form shows only part of the character's choices
 };
 
 // One run of generations on the virtual schedule, the way `tavrel-cli generate` runs them, so
@@ -155,19 +184,22 @@ public:
         : m_schedule(static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(time)) {}
 
     // Starts a generation with the form's choices; the next one (a reroll) continues the run.
-    void begin(const Form& form) {
-        m_options = form.options();
-        m_formTakes = true;
-        started(m_schedule.begin(m_options));
+    void begin(Form& form) {
+        form.generated();
+        beginWith(form.options());
     }
+    // Starts a generation with the choices of the link just applied to the form, all of them,
+    // as `tavrel-cli generate` takes them, even those the form cannot show.
+    void beginLink(const Form& form) { beginWith(form.applied()); }
     // "ReRoll": the next generation of the run, with the same choices (an opened character's).
     void reroll() { started(m_schedule.begin(m_options)); }
 
     // Shows a character file's character as it stands, fully revealed, the way the results
     // window opens one: the weapon list and "Specialize in" its generation would offer, and the
-    // same edits, new names and rerolls as on a generated character. A refused file leaves the
-    // session as it was and gives the reader's message as {error}.
-    val open(const val& bytes) {
+    // same edits, new names and rerolls as on a generated character; the form takes its choices.
+    // A refused file leaves the session and the form as they were and gives the reader's message
+    // as {error}.
+    val open(Form& form, const val& bytes) {
         const CharacterReadResult read = readCharacterJson(bytesOf(bytes));
         val result = val::object();
         if (!read.character) {
@@ -179,8 +211,10 @@ public:
         generator().restore(saved.options, saved.character,
                             restoredState(saved.options, saved.character));
         m_origin = saved.origin;
-        m_formTakes = Form().apply(saved.options);
-        m_linked = m_formTakes && saved.origin && regeneratedBy(*saved.origin, saved);
+        // The form takes the file's choices, so that "Generate!" goes on from them.
+        form.apply(saved.options);
+        m_carried = words::linkCarries(saved.options);
+        m_linked = m_carried && saved.origin && regeneratedBy(*saved.origin, saved);
         if (m_linked) {
             m_start = {saved.origin->seed, saved.origin->startTime};
         }
@@ -220,7 +254,7 @@ public:
 
     int steps() const { return m_schedule.steps(); }
     // The link's words; empty for an opened character that no link gives as it was rolled, and
-    // for the rerolls of a file whose choices the form cannot take.
+    // for a character whose choices no link carries (see linkCarries).
     std::string linkQuery() const { return m_linked ? words::linkQuery(m_options, m_start) : ""; }
     std::string json() const {
         std::string out;
@@ -232,6 +266,8 @@ public:
     // does: a typed name or a list grown by hand may pass the file's limits. Empty if nothing.
     std::string jsonRefusal() const { return readCharacterJson(json()).error; }
     // The sheet's bytes (ISO 8859-1), as a fresh Uint8Array the page can hand to a Blob.
+    // The name of its downloads, before the extension.
+    std::string fileStem() const { return characterFileStem(m_schedule.character().name); }
     val sheet() const {
         const std::string bytes = characterSheet(m_schedule.character());
         val view(emscripten::typed_memory_view(
@@ -276,10 +312,17 @@ public:
 private:
     Generator& generator() { return m_schedule.generator(); }
 
+    // The form's choices, and a link's, are what the character's link is made of.
+    void beginWith(const CharacterOptions& options) {
+        m_options = options;
+        m_carried = true;
+        started(m_schedule.begin(m_options));
+    }
+
     void started(VirtualSchedule::Start start) {
         m_start = start;
         m_origin = CharacterOrigin{start.seed, start.time};
-        m_linked = m_formTakes;
+        m_linked = m_carried;
     }
 
     // A file's seed and start time are only a claim: its link is offered only when they
@@ -294,12 +337,13 @@ private:
     CharacterOptions m_options;
     VirtualSchedule::Start m_start{};
     std::optional<CharacterOrigin> m_origin;  // as the JSON download writes it
-    bool m_formTakes = false;                 // whether the form, and so a link, can give m_options
+    bool m_carried = false;                   // whether a link can give m_options
     bool m_linked = false;                    // whether m_start regenerates the character
 };
 
 // A link's query, decoded into name=value pairs by the page, read with the command's checks and
-// applied to the form. Returns {error, word} or {seed, time} (each null when not given).
+// applied to the form as far as it goes (Session::beginLink generates all of it). Returns
+// {error, word} or {seed, time} (each null when not given).
 val applyLink(Form& form, const val& pairs) {
     std::vector<std::pair<std::string, std::string>> words;
     const int n = pairs["length"].as<int>();
@@ -318,12 +362,7 @@ val applyLink(Form& form, const val& pairs) {
         return result;
     }
     const auto& request = std::get<words::Request>(read);
-    if (!form.apply(request.options)) {
-        result.set("error", "class: " + words::classWords(classChoiceOf(request.options)) +
-                                " cannot be chosen in the form");
-        result.set("word", std::string("class"));
-        return result;
-    }
+    form.apply(request.options);
     result.set("seed", request.seed ? val(static_cast<double>(*request.seed)) : val::null());
     result.set("time", request.time ? val(static_cast<double>(*request.time)) : val::null());
     return result;
@@ -388,6 +427,7 @@ EMSCRIPTEN_BINDINGS(tavrel) {
     class_<Session>("Session")
         .constructor<double, double>()
         .function("begin", &Session::begin)
+        .function("beginLink", &Session::beginLink)
         .function("reroll", &Session::reroll)
         .function("open", &Session::open)
         .function("step", &Session::step)
@@ -406,6 +446,7 @@ EMSCRIPTEN_BINDINGS(tavrel) {
         .function("linkQuery", &Session::linkQuery)
         .function("json", &Session::json)
         .function("jsonRefusal", &Session::jsonRefusal)
+        .function("fileStem", &Session::fileStem)
         .function("sheet", &Session::sheet)
         .function("character", &Session::character);
     function("applyLink", &applyLink);

@@ -21,18 +21,26 @@ export class Engine {
     return run;
   }
 
-  // A run holding a character file's character, or the reader's refusal as {error}. The seed
-  // and time are those of later new names and rerolls.
+  // A new run whose first character has the choices of the link just applied to the form, all
+  // of them, even those the form cannot show.
+  beginLink(seed, time) {
+    const run = new this.tavrel.Session(seed, time);
+    run.beginLink(this.form);
+    return run;
+  }
+
+  // A run holding a character file's character, or the reader's refusal as {error}; the form
+  // takes the file's choices. The seed and time are those of later new names and rerolls.
   open(bytes, seed, time) {
     const run = new this.tavrel.Session(seed, time);
-    const result = run.open(bytes);
+    const result = run.open(this.form, bytes);
     if (result.error === undefined) return { run };
     run.delete();
     return { error: result.error };
   }
 
-  // A link's query read with the command's checks and applied to the form: {error, word} or
-  // {seed, time}, each null when the link does not give it.
+  // A link's query read with the command's checks and applied to the form as far as it goes:
+  // {error, word} or {seed, time}, each null when the link does not give it.
   applyLink(query) {
     return this.tavrel.applyLink(this.form, [...new URLSearchParams(query)]);
   }

@@ -94,6 +94,8 @@ export class OptionsForm {
       describe(input, reason, s.schoolOffered[i] ? '' : s.schoolReasons[i]);
     });
     $('lift').checked = s.lifted;
+    $('beyond-note').textContent = s.beyond;
+    $('beyond-note').hidden = !s.beyond;
     return s;
   }
 }

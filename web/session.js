@@ -27,6 +27,7 @@ export class PageSession {
     }
     const now = utcMillisecondsNow();
     this.replaceRun(this.engine.begin(now, now));
+    this.optionsForm.show();  // a note on a link's set beyond the form goes
     this.entry = { query: this.run.linkQuery(), ops: [] };
     linkHistory.push(this.entry);
     this.reveal();
@@ -47,7 +48,8 @@ export class PageSession {
   }
 
   // The link the page was opened with, if any: a bad or refused one shows why and generates
-  // nothing.
+  // nothing. A link gives its whole class set, as the command line does, even one the form can
+  // show only in part.
   openLink() {
     const query = linkHistory.openedQuery();
     if (!query) return;
@@ -55,7 +57,7 @@ export class PageSession {
     if (!words) return;
     // Without a seed or a time the link means "now", as the command line does.
     const now = utcMillisecondsNow();
-    this.replaceRun(this.engine.begin(words.seed ?? now, words.time ?? now));
+    this.replaceRun(this.engine.beginLink(words.seed ?? now, words.time ?? now));
     this.entry = { query: this.run.linkQuery(), ops: [] };
     linkHistory.replace(this.entry);
     this.reveal();
@@ -64,7 +66,7 @@ export class PageSession {
 
   // Opens a character file with the windows' checks. A refused file shows the reader's message
   // beside the button and changes nothing else; an opened one is shown fully revealed, as a new
-  // history entry.
+  // history entry, and the form takes its choices.
   async openFile(file) {
     this.messages.clear('file');
     let bytes;
@@ -82,6 +84,7 @@ export class PageSession {
       return;
     }
     this.replaceRun(opened.run);
+    this.optionsForm.show();
     // The page's own JSON of it: the same character, and what the history entry replays.
     this.entry = { file: this.run.json(), seed: now, time: now, query: this.run.linkQuery(), ops: [] };
     linkHistory.push(this.entry);
@@ -103,10 +106,11 @@ export class PageSession {
       const opened = this.engine.open(new TextEncoder().encode(state.file), state.seed, state.time);
       if (opened.error !== undefined) return;
       this.replaceRun(opened.run);
+      this.optionsForm.show();
     } else {
       const words = this.applyWords(state.query);
       if (!words) return;
-      this.replaceRun(this.engine.begin(words.seed, words.time));
+      this.replaceRun(this.engine.beginLink(words.seed, words.time));
     }
     for (const [step, op, ...args] of state.ops) {
       while (this.run.steps() < step && this.run.step()) { /* up to the edit's step */ }
@@ -131,6 +135,11 @@ export class PageSession {
 
   sheet() {
     return this.run.sheet();
+  }
+
+  // The downloads' name before the extension: the character's first name.
+  fileStem() {
+    return this.run.fileStem();
   }
 
   // The character file, or null with the reason shown when the reader would refuse it.

@@ -1,6 +1,12 @@
 #include "linkwords.h"
 
+#include <algorithm>
+#include <utility>
+#include <variant>
+#include <vector>
+
 #include "cliargs.h"
+#include "request.h"
 
 namespace tavrel::words {
 
@@ -17,6 +23,22 @@ std::string linkQuery(const CharacterOptions& o, const VirtualSchedule::Start& s
     if (o.restrictionsLifted)
         q += "&lift=1";
     return q;
+}
+
+bool linkCarries(const CharacterOptions& options) {
+    // The query as the page splits it; no value holds '&' or '=' (see linkQuery).
+    const std::string query = linkQuery(options, {});
+    std::vector<std::pair<std::string, std::string>> words;
+    for (std::size_t start = 0; start <= query.size();) {
+        const std::size_t end = std::min(query.find('&', start), query.size());
+        const std::string word = query.substr(start, end - start);
+        const std::size_t equals = word.find('=');
+        words.emplace_back(word.substr(0, equals), word.substr(equals + 1));
+        start = end + 1;
+    }
+    const auto read = readRequest(words, FrontEnd::Link);
+    const auto* request = std::get_if<Request>(&read);
+    return request && request->options == options;
 }
 
 std::string characterLink(std::string_view base, const CharacterOptions& options,

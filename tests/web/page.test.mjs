@@ -126,6 +126,13 @@ async function downloaded(page, button) {
   return readFile(await download.path());
 }
 
+const downloadName = async (page, button) =>
+  (await Promise.all([page.waitForEvent('download'), page.click(button)]))[0].suggestedFilename();
+
+// What the options form shows: each ticked box and chosen button, by its id or its caption.
+const formShows = (page) => page.$$eval('#options input:checked',
+  (inputs) => inputs.map((input) => input.id || input.parentElement.textContent.trim()));
+
 const samples = [
   'race=dwarf&class=fighter,thief&alignment=CN&gender=male&levels=high&dice=4d6&seed=42&time=20:15:00.000',
   'race=elf&class=fighter,mage&alignment=CG&gender=female&levels=mid&dice=best-of-two&seed=7&time=00:00:00.000',
@@ -168,6 +175,30 @@ test('a link shows the command\'s character and downloads its JSON and sheet, lo
   });
   assert.deepEqual(foreignRequests, []);
   assert.deepEqual(main.strays, []);
+});
+
+test('a lifted link with a school its race is never offered gives the command\'s character; the form shows what it can', async () => {
+  const query = 'race=dwarf&class=fighter,abjurer&alignment=CE&gender=female&levels=mid&dice=4d6&seed=31337&time=10:20:30.040&lift=1';
+  const page = await openPage('?' + query);
+  await revealed(page);
+  const lines = run(...cliArgs(query), '--format', 'json', '--count', '2').split('\n');
+  assert.equal((await downloaded(page, '#save-json')).toString('latin1'), lines[0] + '\n');
+  // The lifted form offers the Specialist box but none of the schools a dwarf is never offered.
+  assert.deepEqual(await formShows(page), ['Dwarf', 'Female', 'Mid (6-10)', 'class-fighter', 'class-specialist',
+                                           'Chaotic', 'Evil', '6 times 4d6 drop lowest', 'lift']);
+  assert.match(await page.textContent('#beyond-note'), /\(Dwarves cannot be abjurers\)/);
+  // ReRoll keeps the link's set, as --count 2 does; "Generate!" uses the form, and the note goes.
+  await page.click('#reroll');
+  await revealed(page);
+  assert.deepEqual(await shown(page), expectedShown(parse(lines[1])));
+  await page.uncheck('#class-specialist');
+  await page.check('#class-cleric');
+  await page.click('#generate');
+  await revealed(page);
+  assert.match((await shown(page)).classLine, /^Class: Cleric *$/);
+  assert.equal(await page.isHidden('#beyond-note'), true);
+  assert.deepEqual(page.errors, []);
+  await page.close();
 });
 
 test('Back and Forward bring back each character as the user left it', async () => {
@@ -279,12 +310,25 @@ test('axe-core finds no accessibility violation, on a phone and on a desktop', a
   }
 });
 
+// The command's one-line refusal of a class set, without its own hint: "... CE: Dwarves cannot be
+// paladins".
+function cliRefusal(...args) {
+  try {
+    execFileSync(cli, ['generate', ...args], { stdio: 'pipe' });
+  } catch (error) {
+    return error.stderr.toString('utf8').replace(/^tavrel-cli: --/, '').replace(/ \(use --lift-restrictions.*\n$/s, '');
+  }
+  assert.fail(`tavrel-cli generate accepted ${args}`);
+}
+
 test('a bad or refused link names the value, generates nothing and throws nothing', async () => {
   const cases = [
     ['race=orc&class=fighter', 'orc'],
     ['race=dwarf', 'class: required'],
     ['race=dwarf&class=fighter,sorcerer', 'sorcerer'],
-    ['race=dwarf&class=paladin&alignment=CE', 'paladin is not allowed for a dwarf of alignment CE'],
+    // The rule in the way, in the command's words, then the page's own hint instead of the CLI's.
+    ['race=dwarf&class=paladin&alignment=CE', cliRefusal('--race', 'dwarf', '--class', 'paladin', '--alignment', 'CE') +
+      '; tick Lift all Character Combination Restrictions to allow it.'],
     ['class=fighter&seed=4294967296', '4294967296'],
     ['class=fighter&time=24:00:00.000', '24:00:00.000'],
     ['class=fighter&lift=yes', 'yes'],
@@ -326,11 +370,16 @@ test('a character file opens as the command wrote it, offers a link only when th
   const editedFile = join(folder, 'edited.json');
   await writeFile(editedFile, JSON.stringify(edited, null, 2));
 
+  const linked = await openPage('?' + samples[0]);
+  const formOfLink = await formShows(linked);
+  await linked.close();
   const page = await openPage('?' + samples[1]);
   await revealed(page);
   await page.setInputFiles('#open-file', cliFile);
   await shownName(page, parse(line).name);
   assert.deepEqual(await shown(page), expectedShown(parse(line)));
+  // The form takes the file's choices as it takes its link's.
+  assert.deepEqual(await formShows(page), formOfLink);
   assert.equal((await downloaded(page, '#save-json')).toString('latin1'), line + '\n');
   assert.ok((await downloaded(page, '#save-sheet')).equals(execFileSync(cli, ['sheet', cliFile])));
   const link = new URL(await page.getAttribute('#link', 'href'));
@@ -357,6 +406,12 @@ test('a character file opens as the command wrote it, offers a link only when th
   assert.equal(rerolled.classLine, edited.classLine);
   const again = new URL(await page.getAttribute('#link', 'href')).search.slice(1);
   assert.deepEqual(expectedShown(parse(run(...cliArgs(again), '--format', 'json'))), rerolled, again);
+  // "Generate!" goes on from the file's choices.
+  await page.click('#generate');
+  await revealed(page);
+  const generated = await shown(page);
+  assert.deepEqual(['raceLine', 'classLine', 'alignmentLine'].map((key) => generated[key]),
+                   ['raceLine', 'classLine', 'alignmentLine'].map((key) => edited[key]));
   // Choices the form refuses (a lawful good thief) reroll as well; no link can give them, so the
   // history entry keeps the file and the reroll, and Back and Forward bring both back.
   const lawfulFile = join(folder, 'lawful-thief.json');
@@ -372,6 +427,23 @@ test('a character file opens as the command wrote it, offers a link only when th
   await page.goForward();
   await shownName(page, lawful.name);
   assert.deepEqual(await shown(page), lawful);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('downloads are named after the character\'s first name, in characters safe in file names', async () => {
+  const page = await openPage('?' + samples[0]);
+  await revealed(page);
+  await page.fill('#name', 'Farograk, the first son of Faro');
+  assert.deepEqual([await downloadName(page, '#save-sheet'), await downloadName(page, '#save-json')],
+                   ['Farograk.htm', 'Farograk.json']);
+  // Headless Chromium drops a page's eleventh download in a row; both take the one name, so the
+  // rest are checked through the sheet alone.
+  for (const [name, stem] of [['"Wolfstar" Ovuxeduf', 'Wolfstar'], ['../../\u00c9lise:of*the<Vale>', '\u00c9liseoftheVale'],
+                              ['Con', 'Con_'], ['*** ???', 'character']]) {
+    await page.fill('#name', name);
+    assert.equal(await downloadName(page, '#save-sheet'), stem + '.htm', name);
+  }
   assert.deepEqual(page.errors, []);
   await page.close();
 });
