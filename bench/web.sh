@@ -3,6 +3,7 @@
 # size, the WASM engine's throughput against the native build over the same mix (run
 # alternately, CPU time), and the time from navigation to a revealed level 1 character in
 # headless Chromium on an emulated low-end phone, cold and from the service worker's cache.
+# Then a party of 12 from its link to its whole table, unthrottled.
 # Needs `make web` and the native build (build/engine_profile).
 set -euo pipefail
 cd "$(dirname "$0")/.."

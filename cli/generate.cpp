@@ -9,6 +9,7 @@
 #include "cliargs.h"
 #include "command.h"
 #include "linkwords.h"
+#include "request.h"
 #include "run.h"
 #include "schedule.h"
 #include "sheet.h"
@@ -47,11 +48,7 @@ Request readRequest(const QCommandLineParser& p, const TimeOfDayClock& clock) {
     r.time = asked.time.value_or(now);
     // Without --seed the generator starts as the dice would leave it: reseeded from the clock.
     r.seed = asked.seed.value_or(now);
-    if (p.isSet("count")) {
-        const std::string range = "a number from 1 to " + std::to_string(kMaxCount);
-        const std::string text = optionValue(p, "count");
-        r.count = require(words::parseCount(text, kMaxCount), "count", text, range.c_str());
-    }
+    r.count = asked.count;
     if (p.isSet("format")) {
         const std::string text = optionValue(p, "format");
         const auto format = words::parseFormat(text);
@@ -128,8 +125,11 @@ void writeStream(const Request& r, std::ostream& out) {
         appendCsvHeader(piece);
     }
     VirtualSchedule schedule(r.seed, r.time);
+    VirtualSchedule::Start first{};
     for (int i = 0; i < r.count; ++i) {
         const VirtualSchedule::Start start = schedule.generate(r.options);
+        if (i == 0)
+            first = start;
         const Character& c = schedule.character();
         const std::string link = words::characterLink(TAVREL_LINK_BASE, r.options, start);
         switch (r.format) {
@@ -152,6 +152,12 @@ void writeStream(const Request& r, std::ostream& out) {
         }
         if (piece.size() >= kPieceBytes)
             flush();
+    }
+    // A party small enough for one link gets it, after its members' own links.
+    if (r.format == words::OutputFormat::Text && r.count > 1 && r.count <= words::kLinkMaxCount) {
+        const std::string link = words::partyLink(TAVREL_LINK_BASE, r.options, first, r.count);
+        if (!link.empty())
+            piece += "\nParty link: " + link + "\n";
     }
     flush();
     if (file && !file->commit())

@@ -13,9 +13,6 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
 // Output that could not be written: standard output, an --output file or folder.
 inline constexpr int kExitOutput = 3;
-// Output is written as it is made, so the count is bounded only to keep a mistyped number from
-// running for hours.
-inline constexpr int kMaxCount = 1'000'000;
 
 // The whole command-line tool: `args` are the words after the program name. `in` is what a
 // file named "-" reads. Output goes to `out` (or the --output file), one message line to `err`

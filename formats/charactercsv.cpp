@@ -77,6 +77,8 @@ void appendCell(std::string& out, std::string_view text) {
     appendListCell(out, std::array<std::string_view, 1>{text});
 }
 
+}  // namespace
+
 // "Fighter Thief" from "Class: Fighter Thief ": the class line names each class followed by a
 // blank.
 std::string_view classNames(std::string_view classLine) {
@@ -89,8 +91,6 @@ std::string_view classNames(std::string_view classLine) {
     }
     return classLine;
 }
-
-}  // namespace
 
 void appendCsvHeader(std::string& out) {
     out += kByteOrderMark;

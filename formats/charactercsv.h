@@ -23,4 +23,8 @@ void appendCharacterCsv(std::string& out, const CharacterOptions& options,
                         const Character& character, const VirtualSchedule::Start& start,
                         std::string_view link = {});
 
+// The classes as the spreadsheet's classes column names them: "Fighter Thief" from the class
+// line "Class: Fighter Thief ".
+std::string_view classNames(std::string_view classLine);
+
 }  // namespace tavrel

@@ -12,8 +12,9 @@ import { keepOffline } from './updates.js';
 
 const $ = (id) => document.getElementById(id);
 
+// `bytes` is one piece, or an array of them.
 function download(bytes, type, name) {
-  const url = URL.createObjectURL(new Blob([bytes], { type }));
+  const url = URL.createObjectURL(new Blob([].concat(bytes), { type }));
   const a = document.createElement('a');
   a.href = url;
   a.download = name;
@@ -30,7 +31,20 @@ function start(engine) {
   const session = new PageSession(engine, optionsForm, view, messages);
 
   $('options').addEventListener('submit', (event) => event.preventDefault());
-  $('generate').addEventListener('click', () => session.generate());
+  $('party-size').max = engine.lists.partyMax;
+  $('generate').addEventListener('click', () => {
+    const size = $('party-size').valueAsNumber;
+    session.generate(Math.min(Math.max(Number.isInteger(size) ? size : 1, 1), engine.lists.partyMax));
+  });
+  $('party-table').addEventListener('click', (event) => {
+    const member = event.target.closest('button')?.dataset.member;
+    if (member !== undefined) session.chooseMember(Number(member));
+  });
+  $('save-party-csv').addEventListener('click', () => download(session.partyCsv(), 'text/csv', session.partyFileStem() + '.csv'));
+  $('save-party-jsonl').addEventListener('click', () => {
+    const party = session.partyJsonLines();
+    if (party) download(party.text, 'application/jsonl', party.stem + '.jsonl');
+  });
   $('open-file').addEventListener('change', () => {
     const file = $('open-file').files[0];
     $('open-file').value = '';  // so that choosing the same file again opens it again

@@ -4,6 +4,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
@@ -13,6 +14,7 @@
 #include <variant>
 #include <vector>
 
+#include "charactercsv.h"
 #include "characterjson.h"
 #include "cliargs.h"
 #include "exploration.h"
@@ -268,11 +270,36 @@ public:
     // The sheet's bytes (ISO 8859-1), as a fresh Uint8Array the page can hand to a Blob.
     // The name of its downloads, before the extension.
     std::string fileStem() const { return characterFileStem(m_schedule.character().name); }
+    // The character's spreadsheet row, its link made on the page's own address `base`.
+    std::string csvRow(const std::string& base) const {
+        std::string out;
+        const VirtualSchedule::Start start =
+            m_origin ? VirtualSchedule::Start{m_origin->seed, m_origin->startTime} : m_start;
+        appendCharacterCsv(out, m_options, m_schedule.character(), start,
+                           m_linked ? words::characterLink(base, m_options, m_start) : "");
+        return out;
+    }
     val sheet() const {
         const std::string bytes = characterSheet(m_schedule.character());
         val view(emscripten::typed_memory_view(
             bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
         return val::global("Uint8Array").new_(view);
+    }
+
+    // The party table's cells: name, race, classes, level, hit points, armour class and the
+    // scores, as the spreadsheet names them and the sheet writes strength.
+    val partyRow() const {
+        const Character& c = m_schedule.character();
+        val row = val::array();
+        for (const std::string& cell :
+             {c.name, std::string(kRaceCaptions[m_options.race]),
+              std::string(classNames(c.classLine)), std::to_string(c.level),
+              std::to_string(c.hitPoints), std::to_string(c.armourClass), strengthText(c)}) {
+            row.call<void>("push", cell);
+        }
+        for (int ability = STR + 1; ability < kAbilityCount; ++ability)
+            row.call<void>("push", scoreText(c.abilityScore[ability]));
+        return row;
     }
 
     val character() const {
@@ -343,7 +370,7 @@ private:
 
 // A link's query, decoded into name=value pairs by the page, read with the command's checks and
 // applied to the form as far as it goes (Session::beginLink generates all of it). Returns
-// {error, word} or {seed, time} (each null when not given).
+// {error, word} or {seed, time, count} (seed and time null when not given).
 val applyLink(Form& form, const val& pairs) {
     std::vector<std::pair<std::string, std::string>> words;
     const int n = pairs["length"].as<int>();
@@ -365,6 +392,7 @@ val applyLink(Form& form, const val& pairs) {
     form.apply(request.options);
     result.set("seed", request.seed ? val(static_cast<double>(*request.seed)) : val::null());
     result.set("time", request.time ? val(static_cast<double>(*request.time)) : val::null());
+    result.set("count", request.count);
     return result;
 }
 
@@ -399,7 +427,63 @@ val lists() {
     v.set("classes", texts(kClassBoxCaptions));
     v.set("schools", texts(kSchoolCaptions));
     v.set("abilities", texts(kAbilityNames));
+    v.set("partyMax", words::kLinkMaxCount);
     return v;
+}
+
+// A file of characters, as `tavrel-cli sheet` reads one: a whole file that is one character is
+// that character; otherwise each non-empty line is one, and the first refused line is named.
+// Returns {lines} (each a character's JSON, read back by Session::open) or {error}.
+val characterLines(const val& array) {
+    const std::string bytes = bytesOf(array);
+    val result = val::object();
+    val lines = val::array();
+    const auto keep = [&lines](const std::string& text) {
+        val view(emscripten::typed_memory_view(
+            text.size(), reinterpret_cast<const unsigned char*>(text.data())));
+        lines.call<void>("push", val::global("Uint8Array").new_(view));
+    };
+    constexpr std::string_view kBlanks = " \t\r\n\v\f";
+    const CharacterReadResult whole = readCharacterJson(bytes);
+    const std::size_t first = bytes.find_first_not_of(kBlanks);
+    const std::size_t last = bytes.find_last_not_of(kBlanks);
+    // A one-line file is one object whatever went wrong with it: its fault is the object's.
+    if (whole.character || first == std::string::npos || bytes.find('\n', first) > last) {
+        if (!whole.character) {
+            result.set("error", whole.error);
+            return result;
+        }
+        keep(bytes);
+        result.set("lines", lines);
+        return result;
+    }
+    int number = 0;
+    for (std::size_t start = 0; start < bytes.size();) {
+        ++number;
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        const std::string line = bytes.substr(start, end - start);
+        start = end + 1;
+        if (line.find_first_not_of(kBlanks) == std::string::npos)
+            continue;
+        const CharacterReadResult read = readCharacterJson(line);
+        if (!read.character) {
+            result.set("error", "line " + std::to_string(number) + ": " + read.error);
+            return result;
+        }
+        keep(line);
+    }
+    result.set("lines", lines);
+    return result;
+}
+
+// The spreadsheet's byte order mark and header row, before the party's rows, as bytes: a
+// string would lose the mark on its way to JavaScript.
+val csvHeader() {
+    std::string out;
+    appendCsvHeader(out);
+    val view(emscripten::typed_memory_view(out.size(),
+                                           reinterpret_cast<const unsigned char*>(out.data())));
+    return val::global("Uint8Array").new_(view);
 }
 
 // The most of a character file the page hands to the reader: one byte past the limit is
@@ -447,10 +531,14 @@ EMSCRIPTEN_BINDINGS(tavrel) {
         .function("json", &Session::json)
         .function("jsonRefusal", &Session::jsonRefusal)
         .function("fileStem", &Session::fileStem)
+        .function("csvRow", &Session::csvRow)
+        .function("partyRow", &Session::partyRow)
         .function("sheet", &Session::sheet)
         .function("character", &Session::character);
     function("applyLink", &applyLink);
     function("lists", &lists);
+    function("csvHeader", &csvHeader);
+    function("characterLines", &characterLines);
     function("characterFileLimit", &characterFileLimit);
 }
 

@@ -32,6 +32,13 @@ export class CharacterView {
       $('nonweapon-groups').append(label);
       return select;
     });
+    // The party table's head: its fixed columns, then the abilities as the binding names them.
+    $('party-table').tHead.rows[0].append(...lists.abilities.map((ability) => {
+      const head = document.createElement('th');
+      head.scope = 'col';
+      head.textContent = ability;
+      return head;
+    }));
     this.fitted = '';
     $('name').addEventListener('input', () => this.fitName());
     window.addEventListener('resize', () => this.fitName());
@@ -61,8 +68,33 @@ export class CharacterView {
     this.fitName();
   }
 
+  // The party's table, a row a member, the one on show marked; hidden without a party. Each
+  // name is a button that shows its member.
+  showParty(party) {
+    $('party').hidden = !party;
+    if (!party) return;
+    $('party-table').tBodies[0].replaceChildren(...party.rows.map(([name, ...cells], i) => {
+      const row = document.createElement('tr');
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.dataset.member = String(i);
+      button.textContent = name;
+      const head = document.createElement('th');
+      head.scope = 'row';
+      head.append(button);
+      row.append(head, ...cells.map((text) => Object.assign(document.createElement('td'), { textContent: text })));
+      if (i === party.chosen) row.setAttribute('aria-current', 'true');
+      return row;
+    }));
+    const link = new URL(location.href);
+    link.search = party.query ? '?' + party.query : '';
+    $('party-link').href = link.href;
+    $('party-link').hidden = !party.query;
+  }
+
   hide() {
     $('result').hidden = true;
+    $('party').hidden = true;
   }
 
   // On a phone the character stands below the form: a new one is brought into view.

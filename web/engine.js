@@ -45,6 +45,17 @@ export class Engine {
     return this.tavrel.applyLink(this.form, [...new URLSearchParams(query)]);
   }
 
+  // A file's characters as the reader splits them: {lines} (each one character's bytes, for
+  // open) or {error}.
+  characterLines(bytes) {
+    return this.tavrel.characterLines(bytes);
+  }
+
+  // The spreadsheet's byte order mark and header row.
+  csvHeader() {
+    return this.tavrel.csvHeader();
+  }
+
   // The most of a file worth reading: the reader refuses anything longer.
   get fileLimit() {
     return this.tavrel.characterFileLimit();

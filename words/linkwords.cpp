@@ -48,4 +48,11 @@ std::string characterLink(std::string_view base, const CharacterOptions& options
     return std::string(base) + "?" + linkQuery(options, start);
 }
 
+std::string partyLink(std::string_view base, const CharacterOptions& options,
+                      const VirtualSchedule::Start& first, int count) {
+    if (base.empty())
+        return {};
+    return characterLink(base, options, first) + "&count=" + std::to_string(count);
+}
+
 }  // namespace tavrel::words

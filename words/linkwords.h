@@ -23,4 +23,9 @@ bool linkCarries(const CharacterOptions& options);
 std::string characterLink(std::string_view base, const CharacterOptions& options,
                           const VirtualSchedule::Start& start);
 
+// The link of a party: the first member's link with the count, so that it regenerates the
+// `count` characters `tavrel-cli generate --count` makes from that start. Empty when `base` is.
+std::string partyLink(std::string_view base, const CharacterOptions& options,
+                      const VirtualSchedule::Start& first, int count);
+
 }  // namespace tavrel::words

@@ -11,8 +11,8 @@ namespace tavrel::words {
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kRequestWords{
-    "race", "class", "alignment", "gender", "levels", "dice", "seed", "time", "lift"};
+constexpr std::array<std::string_view, 10> kRequestWords{
+    "race", "class", "alignment", "gender", "levels", "dice", "seed", "time", "lift", "count"};
 
 // A word as the front end's user typed it: the command line spells lift as a switch of its own.
 std::string spelled(FrontEnd frontEnd, std::string_view word) {
@@ -74,7 +74,7 @@ std::variant<Request, RequestError> readRequest(
         }
         slot = value;
     }
-    const auto& [race, klass, alignment, gender, levels, dice, seed, time, lift] = given;
+    const auto& [race, klass, alignment, gender, levels, dice, seed, time, lift, count] = given;
 
     Request r;
     CharacterOptions& o = r.options;
@@ -134,6 +134,17 @@ std::variant<Request, RequestError> readRequest(
         r.seed = parseSeed(*seed);
         if (!r.seed)
             return bad(frontEnd, "seed", *seed, kSeedExpected);
+    }
+    if (count) {
+        const int most = frontEnd == FrontEnd::Link ? kLinkMaxCount : kCommandLineMaxCount;
+        const auto v = parseCount(*count, most);
+        if (!v) {
+            std::string range = "a number from 1 to " + std::to_string(most);
+            if (frontEnd == FrontEnd::Link)
+                range += " (a party link holds at most " + std::to_string(most) + " characters)";
+            return bad(frontEnd, "count", *count, range);
+        }
+        r.count = *v;
     }
     return r;
 }

@@ -321,6 +321,90 @@ function cliRefusal(...args) {
   assert.fail(`tavrel-cli generate accepted ${args}`);
 }
 
+// The party table's rows, and what the command's JSON gives for them.
+const partyShown = (page) => page.$$eval('#party-table tbody tr',
+  (rows) => rows.map((row) => [...row.cells].map((cell) => cell.textContent)));
+const partyRowOf = (json) => {
+  const c = expectedShown(json);
+  return [c.name, c.raceLine.replace('Race: ', ''), c.classLine.replace('Class: ', '').trim(),
+          ...[json.level, json.hitPoints, json.armourClass].map(String), ...c.scores];
+};
+
+test('a party link gives the command\'s characters, and its JSON Lines download the command\'s sheets', async () => {
+  const query = samples[0] + '&count=4';
+  const page = await openPage('?' + query);
+  await page.waitForSelector('#party:not([hidden])');
+  const lines = run(...cliArgs(query), '--format', 'json').trimEnd().split('\n');
+  assert.equal(lines.length, 4);
+  assert.deepEqual(await partyShown(page), lines.map((line) => partyRowOf(parse(line))));
+  assert.deepEqual(await shown(page), expectedShown(parse(lines[0])));
+  const firstStem = (await downloadName(page, '#save-json')).replace(/\.json$/, '');
+  // A member shown is the command's, and its own link gives it alone.
+  await page.click('#party-table [data-member="2"]');
+  await shownName(page, parse(lines[2]).name);
+  assert.deepEqual(await shown(page), expectedShown(parse(lines[2])));
+  const link = new URL(await page.getAttribute('#link', 'href')).search.slice(1);
+  assert.equal(run(...cliArgs(link), '--format', 'json').trimEnd(), lines[2]);
+  assert.equal(new URL(await page.getAttribute('#party-link', 'href')).search, '?' + query);
+
+  const folder = await mkdtemp(join(tmpdir(), 'tavrel-party-'));
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save-party-jsonl')]);
+  assert.equal(download.suggestedFilename(), 'party-' + firstStem + '.jsonl');
+  const jsonl = join(folder, 'party.jsonl');
+  await download.saveAs(jsonl);
+  run('sheet', jsonl, '--output', join(folder, 'page') + '/');
+  run(...cliArgs(query), '--format', 'html', '--output', join(folder, 'cli') + '/');
+  for (let i = 1; i <= 4; ++i) {
+    const name = `character-${i}.htm`;
+    assert.ok((await readFile(join(folder, 'page', name))).equals(await readFile(join(folder, 'cli', name))), name);
+  }
+  // The spreadsheet is the command's, each row ending in its member's link on the page.
+  const csv = (await downloaded(page, '#save-party-csv')).toString('utf8').split('\r\n');
+  const withoutLink = (row) => row.replace(/,"?http[^,]*\?race=.*$/, ',');
+  assert.deepEqual(csv.map(withoutLink), execFileSync(cli, [...cliArgs(query), '--format', 'csv']).toString('utf8').split('\r\n'));
+  assert.ok(csv[3].endsWith(link + '"') || csv[3].endsWith(link), csv[3]);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('edits to a party\'s member survive Back and Forward; a JSON Lines file opens as a party', async () => {
+  const query = samples[5] + '&count=3';
+  const page = await openPage('?' + query);
+  await page.waitForSelector('#party:not([hidden])');
+  await page.click('#party-table [data-member="1"]');
+  await page.click('#new-name');
+  const edited = await shown(page);
+  await page.click('#party-table [data-member="0"]');
+  assert.equal((await partyShown(page))[1][0], edited.name);
+  // ReRoll replaces the member on show as a new entry; Back brings the party with the edit back.
+  await page.click('#reroll');
+  const rerolled = await partyShown(page);
+  assert.equal(rerolled[1][0], edited.name);
+  await page.goBack();
+  await page.waitForFunction((name) => document.querySelector('#party-table tbody th')?.textContent !== name, rerolled[0][0]);
+  await page.click('#party-table [data-member="1"]');
+  assert.deepEqual(await shown(page), edited);
+  await page.goForward();
+  await page.waitForFunction((name) => document.querySelector('#party-table tbody th')?.textContent === name, rerolled[0][0]);
+  assert.deepEqual(await partyShown(page), rerolled);
+
+  const folder = await mkdtemp(join(tmpdir(), 'tavrel-jsonl-'));
+  const lines = run(...cliArgs(samples[1]), '--format', 'json', '--count', '3');
+  await writeFile(join(folder, 'party.jsonl'), Buffer.from(lines, 'latin1'));
+  await page.setInputFiles('#open-file', join(folder, 'party.jsonl'));
+  await page.waitForFunction((name) => document.querySelector('#party-table tbody th')?.textContent === name,
+                             parse(lines.split('\n')[0]).name);
+  assert.deepEqual(await partyShown(page), lines.trimEnd().split('\n').map((line) => partyRowOf(parse(line))));
+  // A refused member is named by its line, as `tavrel-cli sheet` names it.
+  const bad = lines.split('\n').map((line, i) => (i === 1 ? line.slice(0, 50) : line)).join('\n');
+  await writeFile(join(folder, 'bad.jsonl'), Buffer.from(bad, 'latin1'));
+  await page.setInputFiles('#open-file', join(folder, 'bad.jsonl'));
+  await page.waitForSelector('#file-message:not([hidden])');
+  assert.match(await page.textContent('#file-message'), /^bad\.jsonl: line 2: /);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test('a bad or refused link names the value, generates nothing and throws nothing', async () => {
   const cases = [
     ['race=orc&class=fighter', 'orc'],
@@ -334,6 +418,7 @@ test('a bad or refused link names the value, generates nothing and throws nothin
     ['class=fighter&lift=yes', 'yes'],
     ['class=fighter&class=mage', 'class is given twice'],
     ['class=fighter&colour=red', 'colour'],
+    ['class=fighter&count=13', 'at most 12'],
     ['class=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', '<img src=x onerror=alert(1)>'],
   ];
   await inPage(cases, async (page, [query, named]) => {

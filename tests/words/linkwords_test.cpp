@@ -73,5 +73,32 @@ TEST(LinkWords, EveryAllowedChoiceReadsBackFromItsLink) {
               0u);
 }
 
+// The count is one reader's word for both front ends, each with its own bound: a link holds a
+// party of at most 12, and says so; the command line keeps its range. A party link reads back.
+TEST(LinkWords, CountIsBoundedByTheFrontEnd) {
+    const auto count = [](const std::string& value, FrontEnd frontEnd) {
+        return readRequest({{"class", "fighter"}, {"count", value}}, frontEnd);
+    };
+    EXPECT_EQ(std::get<Request>(count("12", FrontEnd::Link)).count, 12);
+    EXPECT_EQ(std::get<Request>(count("1000000", FrontEnd::CommandLine)).count, 1000000);
+    EXPECT_EQ(std::get<Request>(readRequest({{"class", "fighter"}}, FrontEnd::Link)).count, 1);
+    EXPECT_EQ(std::get<RequestError>(count("13", FrontEnd::Link)).message,
+              "count: '13' is not a number from 1 to 12 (a party link holds at most 12 "
+              "characters)");
+    EXPECT_EQ(std::get<RequestError>(count("1000001", FrontEnd::CommandLine)).message,
+              "--count: '1000001' is not a number from 1 to 1000000");
+    for (const char* bad : {"0", "-1", "many", ""})
+        EXPECT_TRUE(std::holds_alternative<RequestError>(count(bad, FrontEnd::Link))) << bad;
+
+    CharacterOptions o;
+    o.fighter = true;
+    const std::string link = partyLink("https://example.org/", o, {5, 6}, 4);
+    const auto read = readRequest(pairsOf(link.substr(link.find('?') + 1)), FrontEnd::Link);
+    ASSERT_TRUE(std::holds_alternative<Request>(read)) << link;
+    EXPECT_EQ(std::get<Request>(read).count, 4);
+    EXPECT_EQ(std::get<Request>(read).seed, 5u);
+    EXPECT_EQ(partyLink("", o, {5, 6}, 4), "");
+}
+
 }  // namespace
 }  // namespace tavrel::words
