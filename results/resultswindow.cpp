@@ -108,7 +108,13 @@ TForm2::TForm2(Generator& generator, OptionsCapture captureOptions, QWidget* par
     setEnabled(false);
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2() {
+    // QDialog's destructor hides the window, which takes the focus from the Name box and ends
+    // its typing; by then this window is no longer a TForm2, so nothing of it may answer.
+    if (m_built) {
+        m_ui.Memo1->disconnect(this);
+    }
+}
 
 // The window is created with the program but seldom needed at once: its hundred controls and
 // their fonts are built when it first shows, so the options window comes up without waiting
