@@ -20,6 +20,7 @@
 
 #include "cliargs.h"
 #include "clock.h"
+#include "request.h"
 #include "run.h"
 
 namespace {
@@ -49,7 +50,7 @@ bool mayLeaveWorkDir(std::string_view word) {
 // Whether the words ask for more characters than a fuzz run should spend time on.
 bool countTooLarge(const std::vector<std::string>& args) {
     const auto tooLarge = [](std::string_view value) {
-        const auto n = tavrel::words::parseCount(value, tavrel::cli::kMaxCount);
+        const auto n = tavrel::words::parseCount(value, tavrel::words::kCommandLineMaxCount);
         return n && *n > kMaxFuzzCount;
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
