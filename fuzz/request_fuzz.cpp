@@ -37,7 +37,13 @@ std::vector<std::pair<std::string, std::string>> pairsOf(std::string_view query)
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto pairs = pairsOf({reinterpret_cast<const char*>(data), size});
+    auto pairs = pairsOf({reinterpret_cast<const char*>(data), size});
+    // A party's count has its own range in each front end (a link holds at most 12 characters),
+    // so it is read by both without a crash but left out of the comparison.
+    for (const auto frontEnd : {FrontEnd::Link, FrontEnd::CommandLine}) {
+        (void)tavrel::words::readRequest(pairs, frontEnd);
+    }
+    std::erase_if(pairs, [](const auto& pair) { return pair.first == "count"; });
     for (const auto asking :
          {tavrel::words::Asking::Characters, tavrel::words::Asking::ClassSets}) {
         const auto link = tavrel::words::readRequest(pairs, FrontEnd::Link, asking);
