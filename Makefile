@@ -67,6 +67,11 @@ web-deps: deps
 	   [ tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]; then
 	  npm ci --prefix tests/web --no-audit --no-fund
 	fi
+	# The page's minifier, at the version in web's lock file.
+	if [ ! -f web/node_modules/.package-lock.json ] || \
+	   [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
+	  npm ci --prefix web --no-audit --no-fund
+	fi
 
 # The static page in build-web/: serve it with any static host, or
 # python3 -m http.server -d build-web. Emscripten's optimiser finds its JavaScript parser in

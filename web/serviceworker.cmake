@@ -10,9 +10,7 @@ endforeach()
 string(SHA256 version "${manifest}")
 string(SUBSTRING "${version}" 0 16 TAVREL_WEB_VERSION)
 list(JOIN FILES " " TAVREL_WEB_FILES)
-# Without its whole-line comments, as the page's other scripts are copied (copyscript.cmake).
+# The build minifies it afterwards, as it does the page's other scripts.
 file(READ "${TEMPLATE}" text)
 string(CONFIGURE "${text}" text @ONLY)
-string(REGEX REPLACE "\n[ \t]*//[^\n]*" "" text "\n${text}")
-string(REGEX REPLACE "^\n" "" text "${text}")
 file(WRITE "${SITE}/sw.js" "${text}")

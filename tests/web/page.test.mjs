@@ -639,7 +639,8 @@ test('a new build replaces the old one whole, when the user accepts it', async (
   await appendFile(join(folderB, 'tavrel.js'), "\nglobalThis.tavrelBuild = 'B';\n");
   // A custom section (id 0) named "b" at the end leaves the module as it was.
   await appendFile(join(folderB, 'tavrel.wasm'), Buffer.from([0, 2, 1, 0x62]));
-  const files = /const FILES = '([^']*)'/.exec(await readFile(join(site, 'sw.js'), 'latin1'))[1];
+  // The built worker is minified: its list of files is the one string that names index.html.
+  const files = /"(index\.html [^"]*)"/.exec(await readFile(join(site, 'sw.js'), 'latin1'))[1];
   execFileSync(process.env.TAVREL_CMAKE ?? 'cmake', [`-DSITE=${folderB}`, `-DFILES=${files.replaceAll(' ', ';')}`,
     `-DTEMPLATE=${new URL('../../web/sw.js.in', import.meta.url).pathname}`,
     '-P', new URL('../../web/serviceworker.cmake', import.meta.url).pathname]);
