@@ -39,6 +39,7 @@ export class CharacterView {
       head.textContent = ability;
       return head;
     }));
+    this.sizesItself = CSS.supports('field-sizing', 'content');
     this.fitted = '';
     $('name').addEventListener('input', () => this.fitName());
     window.addEventListener('resize', () => this.fitName());
@@ -103,9 +104,11 @@ export class CharacterView {
     if (top < 0 || top > window.innerHeight / 2) $('result').scrollIntoView({ block: 'start' });
   }
 
-  // The name box is as tall as the whole name. Measuring lays the page out, so it is done only
-  // when the name or the width has changed, not at every step of the reveal.
+  // The name box is as tall as the whole name. A browser that sizes it by its content does so
+  // itself (style.css); elsewhere measuring lays the page out, so it is done only when the name
+  // or the width has changed, not at every step of the reveal.
   fitName() {
+    if (this.sizesItself) return;
     const box = $('name');
     const fitted = box.value + '\n' + window.innerWidth;
     if (fitted === this.fitted) return;

@@ -569,6 +569,7 @@ test('a refused file gets the reader\'s message naming the member, in view on a 
   assert.deepEqual([await shown(page), page.url()], before);
   // Nor does the page save a file it would refuse: a name typed past the limit of a text.
   await page.fill('#name', 'x'.repeat(5000));
+  assert.ok(await page.$eval('#name', (box) => box.scrollHeight <= box.clientHeight), 'the whole name shows');
   await page.click('#save-json');
   assert.match(await page.textContent('#save-message'), /^Not saved: member "name": /);
   assert.ok(await inView(page, '#save-message'));
