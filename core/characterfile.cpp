@@ -7,6 +7,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
+
+#include "characterlines.h"
 
 namespace tavrel {
 
@@ -49,31 +52,29 @@ std::optional<std::string> readCharacters(const QString& path, CharacterFileLayo
     const QByteArray head = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
         return unreadable();
-    if (layout == CharacterFileLayout::One || (head.size() <= limit && file.atEnd())) {
-        const CharacterReadResult whole =
-            readCharacterJson({head.constData(), static_cast<std::size_t>(head.size())});
-        if (whole.character) {
-            each(*whole.character);
-            return std::nullopt;
-        }
-        // A one-line file is one object whatever went wrong with it: its fault is the object's.
-        if (layout == CharacterFileLayout::One || head.trimmed().count('\n') == 0)
-            return whole.error;
+    const std::string_view headBytes(head.constData(), static_cast<std::size_t>(head.size()));
+    const std::optional<CharacterReadResult> one =
+        layout == CharacterFileLayout::One
+            ? readCharacterJson(headBytes)
+            : readCharacterFileAsOne(headBytes, head.size() <= limit && file.atEnd());
+    if (one) {
+        if (!one->character)
+            return one->error;
+        each(*one->character);
+        return std::nullopt;
     }
+    // Line by line, so that a batch of any length is never held in memory.
     file.seek(0);
-    int number = 0;
+    CharacterLineReader lines;
     while (!file.atEnd()) {
-        ++number;
         const QByteArray line = file.readLine(limit + 2);
-        if (line.size() > limit && !line.endsWith('\n'))
-            return "line " + std::to_string(number) + ": the line is larger than 1 MiB";
-        if (line.trimmed().isEmpty())
+        const std::optional<CharacterReadResult> read =
+            lines.read({line.constData(), static_cast<std::size_t>(line.size())});
+        if (!read)
             continue;
-        const CharacterReadResult r =
-            readCharacterJson({line.constData(), static_cast<std::size_t>(line.size())});
-        if (!r.character)
-            return "line " + std::to_string(number) + ": " + r.error;
-        each(*r.character);
+        if (!read->character)
+            return read->error;
+        each(*read->character);
     }
     if (file.error() != QFileDevice::NoError)
         return unreadable();

@@ -14,8 +14,8 @@ namespace tavrel {
 enum class CharacterFileLayout {
     // One character object, however it is laid out.
     One,
-    // As above for a file of up to kCharacterFileLimit; otherwise every non-empty line is one
-    // character, as `tavrel-cli generate --format json` writes them.
+    // One object, or one character a line, as `tavrel-cli generate --format json` writes them;
+    // see characterlines.h.
     Lines,
 };
 

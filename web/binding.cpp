@@ -4,7 +4,6 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
@@ -16,6 +15,7 @@
 
 #include "charactercsv.h"
 #include "characterjson.h"
+#include "characterlines.h"
 #include "cliargs.h"
 #include "exploration.h"
 #include "filename.h"
@@ -431,46 +431,21 @@ val lists() {
     return v;
 }
 
-// A file of characters, as `tavrel-cli sheet` reads one: a whole file that is one character is
-// that character; otherwise each non-empty line is one, and the first refused line is named.
-// Returns {lines} (each a character's JSON, read back by Session::open) or {error}.
+// A file of characters, as `tavrel-cli sheet` reads one (see characterlines.h). Returns {lines}
+// (each a character's JSON, read back by Session::open) or {error}.
 val characterLines(const val& array) {
     const std::string bytes = bytesOf(array);
     val result = val::object();
     val lines = val::array();
-    const auto keep = [&lines](const std::string& text) {
-        val view(emscripten::typed_memory_view(
-            text.size(), reinterpret_cast<const unsigned char*>(text.data())));
-        lines.call<void>("push", val::global("Uint8Array").new_(view));
-    };
-    constexpr std::string_view kBlanks = " \t\r\n\v\f";
-    const CharacterReadResult whole = readCharacterJson(bytes);
-    const std::size_t first = bytes.find_first_not_of(kBlanks);
-    const std::size_t last = bytes.find_last_not_of(kBlanks);
-    // A one-line file is one object whatever went wrong with it: its fault is the object's.
-    if (whole.character || first == std::string::npos || bytes.find('\n', first) > last) {
-        if (!whole.character) {
-            result.set("error", whole.error);
-            return result;
-        }
-        keep(bytes);
-        result.set("lines", lines);
+    const std::optional<std::string> fault =
+        readCharacterLines(bytes, [&lines](std::string_view text, const SavedCharacter&) {
+            val view(emscripten::typed_memory_view(
+                text.size(), reinterpret_cast<const unsigned char*>(text.data())));
+            lines.call<void>("push", val::global("Uint8Array").new_(view));
+        });
+    if (fault) {
+        result.set("error", *fault);
         return result;
-    }
-    int number = 0;
-    for (std::size_t start = 0; start < bytes.size();) {
-        ++number;
-        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
-        const std::string line = bytes.substr(start, end - start);
-        start = end + 1;
-        if (line.find_first_not_of(kBlanks) == std::string::npos)
-            continue;
-        const CharacterReadResult read = readCharacterJson(line);
-        if (!read.character) {
-            result.set("error", "line " + std::to_string(number) + ": " + read.error);
-            return result;
-        }
-        keep(line);
     }
     result.set("lines", lines);
     return result;
