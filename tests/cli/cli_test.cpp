@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
 
 #include <algorithm>
 #include <fstream>
@@ -497,6 +499,45 @@ TEST(CliBinary, RunsAsAProgram) {
     EXPECT_EQ(out, cli({"generate", "--class", "thief", "--race", "halfling", "--alignment", "N",
                         "--seed", "9", "--time", "01:02:03.004", "--format", "json"})
                        .out);
+}
+
+// Built with a link base, text output ends a party of 2 to 12 with the party's link, whose words
+// given back to the command make the same party again; one character gets no party link, nor a
+// party larger than a link holds.
+TEST(CliBinary, APartyEndsWithALinkThatMakesItAgain) {
+    const auto linked = [](const std::vector<std::string>& args) {
+        QStringList arguments;
+        for (const std::string& a : args)
+            arguments << QString::fromStdString(a);
+        QProcess p;
+        p.start(TAVREL_LINKED_CLI_BINARY, arguments);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        return p.readAllStandardOutput().toStdString();
+    };
+    const std::string kParty = "\nParty link: ";
+    for (const int count : {1, 2, 12, 13}) {
+        const std::string out = linked(
+            {"generate", "--race", "gnome", "--class", "illusionist,thief", "--alignment", "N",
+             "--seed", "8", "--time", "07:00:00.000", "--count", std::to_string(count)});
+        ASSERT_NE(out.find("\nLink: "), std::string::npos) << "the test's build prints links";
+        if (count == 1 || count > 12) {
+            EXPECT_EQ(out.find("Party link"), std::string::npos) << count;
+            continue;
+        }
+        const std::size_t at = out.rfind(kParty);
+        ASSERT_NE(at, std::string::npos) << count;
+        const std::string link = out.substr(at + kParty.size());
+        ASSERT_EQ(link.find('\n'), link.size() - 1) << "the last line: " << link;
+        std::vector<std::string> again{"generate"};
+        const QUrlQuery query(QUrl(QString::fromStdString(link).trimmed()));
+        for (const auto& [name, value] : query.queryItems(QUrl::FullyDecoded)) {
+            again.push_back(name == "lift" ? "--lift-restrictions" : "--" + name.toStdString());
+            if (name != "lift")
+                again.push_back(value.toStdString());
+        }
+        EXPECT_EQ(linked(again), out) << link;
+    }
 }
 
 }  // namespace
