@@ -52,6 +52,9 @@ std::optional<CharacterReadResult> CharacterLineReader::read(std::string_view li
 std::optional<std::string> readCharacterLines(
     std::string_view bytes,
     const std::function<void(std::string_view text, const SavedCharacter&)>& each) {
+    // The character reader's own refusal of a file past the limit.
+    if (bytes.size() > kCharacterFileLimit)
+        return readCharacterJson(bytes).error;
     if (const std::optional<CharacterReadResult> one = readCharacterFileAsOne(bytes, true)) {
         if (!one->character)
             return one->error;

@@ -34,9 +34,11 @@ private:
     int m_number = 0;
 };
 
-// Both steps on a file held whole in memory. Hands each character to `each`, in order, with the
-// bytes it was read from: the whole file, or its line without the line end. Returns the first
-// fault, after which `each` is not called again.
+// Both steps on a file held whole in memory, which is at most kCharacterFileLimit bytes: a longer
+// one is refused as a whole ("the file is larger than 1 MiB"), as a window refuses it, not at a
+// line that the limit cut short. Hands each character to `each`, in order, with the bytes it was
+// read from: the whole file, or its line without the line end. Returns the first fault, after
+// which `each` is not called again.
 std::optional<std::string> readCharacterLines(
     std::string_view bytes,
     const std::function<void(std::string_view text, const SavedCharacter&)>& each);

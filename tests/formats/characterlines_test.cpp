@@ -66,14 +66,22 @@ TEST(CharacterLines, SplitsAFileIntoCharactersAsTheSheetCommandDoes) {
               "not a character file: reading stopped at line 2, byte 3");
     EXPECT_EQ(split(" \r\n\r\n").fault, "not a character file: reading stopped at line 3, byte 1");
 
-    // A line may be as long as a file; one byte more is refused as a line.
+    // A file held in memory is refused whole past the limit, not at the line the limit cut.
     const auto padded = [](const std::string& line, std::size_t size) {
         return "{" + std::string(size - line.size(), ' ') + line.substr(1);
     };
-    const Split longest = split(lineA + "\n" + padded(lineB, kCharacterFileLimit) + "\n" +
-                                padded(lineA, kCharacterFileLimit + 1) + "\n" + lineB);
-    EXPECT_EQ(longest.fault, "line 3: the line is larger than 1 MiB");
-    EXPECT_EQ(longest.characters, (std::vector<SavedCharacter>{a, b}));
+    EXPECT_EQ(split(lineA + "\n" + padded(lineB, kCharacterFileLimit - lineA.size() - 1)).fault,
+              std::nullopt);
+    EXPECT_EQ(split(lineA + "\n" + padded(lineB, kCharacterFileLimit - lineA.size())).fault,
+              "the file is larger than 1 MiB");
+
+    // A streamed file's line may be as long as a file, its line end apart; one byte more is
+    // refused as a line.
+    CharacterLineReader lines;
+    EXPECT_TRUE(lines.read(lineA + "\n")->character);
+    EXPECT_TRUE(lines.read(padded(lineB, kCharacterFileLimit) + "\n")->character);
+    EXPECT_EQ(lines.read(padded(lineA, kCharacterFileLimit + 1))->error,
+              "line 3: the line is larger than 1 MiB");
 }
 
 }  // namespace
