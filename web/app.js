@@ -74,12 +74,13 @@ function start(engine) {
   });
   linkHistory.onMove((state) => session.restore(state));
 
-  optionsForm.show();
   $('loading').hidden = true;
   $('controls').disabled = false;
   $('options').removeAttribute('aria-busy');
-  // A reload keeps the character on show, edits included; on a phone it comes into view.
+  // A reload keeps the character on show, edits included; on a phone it comes into view. The
+  // form shows its own choices, unless a link opened is about to give it its character's.
   const state = linkHistory.current();
+  if (state || !linkHistory.openedQuery()) optionsForm.show();
   if (state) {
     session.restore(state);
     view.bringIntoView();
