@@ -2,8 +2,9 @@
 // Chromium, on a low-end phone as DevTools emulates one (CPU 4x slower, 1.6 Mbps down,
 // 750 kbps up, 150 ms round trip), with the page served compressed as a static host serves it.
 // A cold visit starts with empty caches; a repeat visit is the next one, from the service
-// worker's cache. 11 of each. Then, unthrottled, a party of 12 from its link to its table. Usage: node bench/web_reveal.mjs (after make web and the
-// set-up's npm install).
+// worker's cache. 11 of each. Then, unthrottled, a party of 12 from its link to its table; and
+// the cold visit once more from a host that sends brotli. Usage: node bench/web_reveal.mjs (after
+// make web and the set-up's npm install).
 import { createRequire } from 'node:module';
 import { serveCompressed } from './web_serve.mjs';
 
@@ -78,8 +79,23 @@ for (let i = 0; i < 11; ++i) {
   times.party.push(await page.evaluate(() => window.partyAt));
   await context.close();
 }
+// The cold visit again from a host that sends brotli to a browser that accepts it.
+const brotliHost = await serveCompressed(new URL('../build-web/', import.meta.url).pathname, 0,
+                                         { brotli: true });
+times.coldBrotli = [];
+for (let i = 0; i < 11; ++i) {
+  const context = await browser.newContext({ ignoreHTTPSErrors: true });
+  await context.addInitScript(watch);
+  const page = await context.newPage();
+  await throttled(page);
+  await page.goto(brotliHost.base + query);
+  await page.waitForSelector('#result[data-state="revealed"]', { timeout: 20000 });
+  times.coldBrotli.push(await page.evaluate(() => window.revealedAt));
+  await context.close();
+}
 await browser.close();
 server.close();
+brotliHost.server.close();
 const report = (what, list) => {
   list.sort((a, b) => a - b);
   console.log(`${what}: median ${list[5].toFixed(0)} ms, best ${list[0].toFixed(0)} ms, ` +
@@ -90,3 +106,4 @@ report('cold visit, navigation to a fully revealed level 1 character', times.col
 report('repeat visit, navigation to the page ready', times.repeatReady);
 report('repeat visit, navigation to a fully revealed level 1 character', times.repeatRevealed);
 report('party of 12 from its link, unthrottled, navigation to its whole table', times.party);
+report('cold visit served with brotli, navigation to a fully revealed level 1 character', times.coldBrotli);

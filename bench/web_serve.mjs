@@ -1,13 +1,15 @@
 // The built page served as a static host serves it: over HTTP/2 and TLS (with a certificate made
 // for the run, so the browser must ignore certificate errors), every file compressed once with
 // gzip -9 (the host's precompressed copies) and sent with Content-Encoding when the browser
-// accepts it, cacheable for ten minutes. Used by web_reveal.mjs; `node bench/web_serve.mjs [port]`
+// accepts it, cacheable for ten minutes. With `brotli`, as hosts that offer it serve a browser
+// that accepts it: brotli at its highest quality, gzip for the others. Used by web_reveal.mjs; `node bench/web_serve.mjs [port]`
 // serves build-web/ by itself.
 import { createSecureServer } from 'node:http2';
 import { mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { readdir, readFile } from 'node:fs/promises';
 import { execFileSync } from 'node:child_process';
+import { brotliCompressSync, constants } from 'node:zlib';
 import { extname, join, relative } from 'node:path';
 
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
@@ -16,7 +18,7 @@ const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/cs
 // PNG is compressed already; hosts leave it as it is.
 const compressible = (path) => extname(path) !== '.png';
 
-export async function serveCompressed(folder, port = 0) {
+export async function serveCompressed(folder, port = 0, { brotli = false } = {}) {
   const files = new Map();
   for (const entry of await readdir(folder, { recursive: true, withFileTypes: true })) {
     if (!entry.isFile()) continue;
@@ -24,6 +26,8 @@ export async function serveCompressed(folder, port = 0) {
     const body = await readFile(path);
     files.set('/' + relative(folder, path), {
       body, gzip: compressible(path) ? execFileSync('gzip', ['-9', '-c', path]) : null,
+      br: brotli && compressible(path)
+        ? brotliCompressSync(body, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } }) : null,
       type: types[extname(path)] ?? 'application/octet-stream',
     });
   }
@@ -42,10 +46,12 @@ export async function serveCompressed(folder, port = 0) {
       return;
     }
     const headers = { 'Content-Type': file.type, 'Cache-Control': 'max-age=600', Vary: 'Accept-Encoding' };
-    const gzip = file.gzip && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '');
-    if (gzip) headers['Content-Encoding'] = 'gzip';
+    const accepted = request.headers['accept-encoding'] ?? '';
+    const encoding = file.br && /\bbr\b/.test(accepted) ? 'br'
+      : file.gzip && /\bgzip\b/.test(accepted) ? 'gzip' : null;
+    if (encoding) headers['Content-Encoding'] = encoding;
     response.writeHead(200, headers);
-    response.end(gzip ? file.gzip : file.body);
+    response.end(encoding === 'br' ? file.br : encoding === 'gzip' ? file.gzip : file.body);
   });
   await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   return { server, base: `https://127.0.0.1:${server.address().port}/` };
