@@ -387,6 +387,14 @@ test('edits to a party\'s member survive Back and Forward; a JSON Lines file ope
   await page.goForward();
   await page.waitForFunction((name) => document.querySelector('#party-table tbody th')?.textContent === name, rerolled[0][0]);
   assert.deepEqual(await partyShown(page), rerolled);
+  // "Party size" beside "Generate!" makes the party the command makes for its link's words.
+  await page.fill('#party-size', '2');
+  await page.click('#generate');
+  await page.waitForFunction(() => document.querySelectorAll('#party-table tbody tr').length === 2);
+  const made = new URL(await page.getAttribute('#party-link', 'href')).search.slice(1);
+  assert.match(made, /&count=2$/);
+  assert.deepEqual(await partyShown(page),
+                   run(...cliArgs(made), '--format', 'json').trimEnd().split('\n').map((line) => partyRowOf(parse(line))));
 
   const folder = await mkdtemp(join(tmpdir(), 'tavrel-jsonl-'));
   const lines = run(...cliArgs(samples[1]), '--format', 'json', '--count', '3');
