@@ -69,7 +69,9 @@ export class PageSession {
   openLink() {
     const query = linkHistory.openedQuery();
     if (!query) return;
-    const words = this.applyWords(query);
+    // The reveal's clock starts as soon as the character exists; the form shows the link's
+    // choices in the same task, before anything is drawn.
+    const words = this.applyWords(query, { formLater: true });
     if (!words) return;
     // Without a seed or a time the link means "now", as the command line does.
     const now = utcMillisecondsNow();
@@ -81,9 +83,10 @@ export class PageSession {
       this.party = null;
       this.replaceRun(run);
       this.entry = { query: this.run.linkQuery(), ops: [] };
-      linkHistory.replace(this.entry);
       this.reveal();
+      linkHistory.replace(this.entry);
     }
+    this.optionsForm.show();
     this.view.bringIntoView();
   }
 
@@ -322,9 +325,11 @@ export class PageSession {
 
   // ----- inside --------------------------------------------------------------------------------
 
-  applyWords(query) {
+  // A link's words applied to the rules model: {seed, time, count}, or null with the reason
+  // shown. The form shows them at once, unless its caller does that itself (`formLater`).
+  applyWords(query, { formLater = false } = {}) {
     const result = this.engine.applyLink(query);
-    this.optionsForm.show();
+    if (!formLater || result.error !== undefined) this.optionsForm.show();
     if (result.error !== undefined) {
       this.messages.show('link', 'This link cannot be opened: ' + result.error + '.');
       return null;
