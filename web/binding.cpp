@@ -1,10 +1,17 @@
 // The page's view of the Qt-free core: the options form's rules model, the generation on the
 // virtual schedule with the user's edits, the sheet writer and the link words. The page keeps no
 // rule of its own: everything it shows comes from here.
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+//
+// The calls are plain C functions, the rules model and the runs handed out as pointers: the page
+// hands texts and bytes over one at a time (tavrel_input, tavrel_push) and reads each answer back
+// from tavrel_output, as text, as bytes or as JSON. A generated glue between the two languages
+// costs a phone more to download than the engine's whole reader of character files.
+#include <emscripten/emscripten.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -28,37 +35,84 @@
 
 namespace tavrel::web {
 
-using emscripten::val;
-
 namespace {
 
-val texts(std::span<const std::string_view> entries) {
-    val list = val::array();
-    for (const std::string_view e : entries)
-        list.call<void>("push", std::string(e));
-    return list;
+std::string g_input;               // the text or bytes of the next call
+std::vector<std::string> g_texts;  // the texts of a call that takes several, in order
+std::string g_output;              // the last answer's text, bytes or JSON
+
+// The answer of a call: its size; the page reads it from tavrel_output.
+std::uint32_t answer(std::string text) {
+    g_output = std::move(text);
+    return static_cast<std::uint32_t>(g_output.size());
 }
 
-val texts(const std::vector<std::string>& entries) {
-    val list = val::array();
-    for (const std::string& e : entries)
-        list.call<void>("push", e);
-    return list;
+// The pushed texts, taken: the next call starts with none.
+std::vector<std::string> takeTexts() {
+    return std::exchange(g_texts, {});
 }
 
-// A Uint8Array's bytes, copied as they are: a character file is read as bytes, so that the
-// reader itself sees any invalid UTF-8 rather than the browser's replacement characters.
-std::string bytesOf(const val& array) {
-    std::string bytes(array["length"].as<std::size_t>(), '\0');
-    val view(emscripten::typed_memory_view(bytes.size(),
-                                           reinterpret_cast<unsigned char*>(bytes.data())));
-    view.call<void>("set", array);
-    return bytes;
-}
+// An answer in JSON: an object or an array, written as it is built.
+class Json {
+public:
+    Json& key(std::string_view name) {
+        m_writer.Key(name.data(), static_cast<rapidjson::SizeType>(name.size()));
+        return *this;
+    }
+    Json& text(std::string_view s) {
+        m_writer.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+        return *this;
+    }
+    Json& number(int n) {
+        m_writer.Int(n);
+        return *this;
+    }
+    Json& number(std::uint32_t n) {
+        m_writer.Uint(n);
+        return *this;
+    }
+    Json& flag(bool b) {
+        m_writer.Bool(b);
+        return *this;
+    }
+    Json& null() {
+        m_writer.Null();
+        return *this;
+    }
+    template <typename Texts>
+    Json& texts(const Texts& entries) {
+        m_writer.StartArray();
+        for (const auto& e : entries)
+            text(e);
+        m_writer.EndArray();
+        return *this;
+    }
+    Json& open() {
+        m_writer.StartObject();
+        return *this;
+    }
+    Json& close() {
+        m_writer.EndObject();
+        return *this;
+    }
+    Json& openArray() {
+        m_writer.StartArray();
+        return *this;
+    }
+    Json& closeArray() {
+        m_writer.EndArray();
+        return *this;
+    }
+    std::uint32_t answer() { return web::answer({m_buffer.GetString(), m_buffer.GetSize()}); }
+
+private:
+    rapidjson::StringBuffer m_buffer;
+    rapidjson::Writer<rapidjson::StringBuffer> m_writer{m_buffer};
+};
 
 // The page's names for the class weapon lists: the lists are handed over, and the offered one
 // named, by these keys rather than by their order.
-std::string weaponListKey(WeaponList list) {
+std::string_view weaponListKey(WeaponList list) {
     switch (list) {
         case WeaponList::Warrior:
             return "warrior";
@@ -72,15 +126,6 @@ std::string weaponListKey(WeaponList list) {
             return "druid";
     }
     return {};
-}
-
-// Why the rules withdraw a class box or a school button, in the words every front end uses;
-// empty while it is offered.
-std::string classReason(const EligibilityModel& model, ClassBox box) {
-    return model.reason(box).text();
-}
-std::string schoolReason(const EligibilityModel& model, int school) {
-    return model.schoolReason(school).text();
 }
 
 // Why the form, brought as near to `wanted` as it goes, falls short of it: the reason on the
@@ -120,42 +165,40 @@ public:
     bool selectSchool(int school) { return m_model.selectSchool(school); }
     void setRestrictionsLifted(bool lifted) { m_model.setRestrictionsLifted(lifted); }
 
-    // Everything the form shows, read after every change.
-    val state() const {
-        val s = val::object();
-        val ticked = val::array();
-        val offered = val::array();
-        val reasons = val::array();
-        for (int i = 0; i < kClassBoxCount; ++i) {
-            const auto box = static_cast<ClassBox>(i);
-            ticked.call<void>("push", m_model.ticked(box));
-            offered.call<void>("push", m_model.offered(box));
-            reasons.call<void>("push", classReason(m_model, box));
-        }
-        val schools = val::array();
-        val schoolReasons = val::array();
-        for (int i = 0; i < kSchoolCount; ++i) {
-            schools.call<void>("push", m_model.schoolOffered(i));
-            schoolReasons.call<void>("push", schoolReason(m_model, i));
-        }
+    // Everything the form shows, read after every change. Each withdrawn box and button says
+    // why, in the words every front end uses; an offered one has an empty reason.
+    std::uint32_t state() const {
+        Json s;
+        s.open();
+        s.key("ticked").openArray();
+        for (int i = 0; i < kClassBoxCount; ++i)
+            s.flag(m_model.ticked(static_cast<ClassBox>(i)));
+        s.closeArray().key("offered").openArray();
+        for (int i = 0; i < kClassBoxCount; ++i)
+            s.flag(m_model.offered(static_cast<ClassBox>(i)));
+        s.closeArray().key("reasons").openArray();
+        for (int i = 0; i < kClassBoxCount; ++i)
+            s.text(m_model.reason(static_cast<ClassBox>(i)).text());
+        s.closeArray().key("schoolOffered").openArray();
+        for (int i = 0; i < kSchoolCount; ++i)
+            s.flag(m_model.schoolOffered(i));
+        s.closeArray().key("schoolReasons").openArray();
+        for (int i = 0; i < kSchoolCount; ++i)
+            s.text(m_model.schoolReason(i).text());
+        s.closeArray();
         const CharacterOptions o = m_model.options();
-        s.set("ticked", ticked);
-        s.set("offered", offered);
-        s.set("reasons", reasons);
-        s.set("schoolOffered", schools);
-        s.set("schoolReasons", schoolReasons);
-        s.set("school", m_model.school() ? *m_model.school() : -1);
-        s.set("panelVisible", m_model.panelVisible());
-        s.set("lifted", m_model.restrictionsLifted());
-        s.set("race", o.race);
-        s.set("lawChaos", o.lawChaos);
-        s.set("goodEvil", o.goodEvil);
-        s.set("gender", o.gender);
-        s.set("levelRange", o.levelRange);
-        s.set("diceMethod", o.diceMethod);
-        s.set("accepted", m_model.generateAccepted());
-        s.set("beyond", m_beyond);
-        return s;
+        s.key("school").number(m_model.school() ? *m_model.school() : -1);
+        s.key("panelVisible").flag(m_model.panelVisible());
+        s.key("lifted").flag(m_model.restrictionsLifted());
+        s.key("race").number(o.race);
+        s.key("lawChaos").number(o.lawChaos);
+        s.key("goodEvil").number(o.goodEvil);
+        s.key("gender").number(o.gender);
+        s.key("levelRange").number(o.levelRange);
+        s.key("diceMethod").number(o.diceMethod);
+        s.key("accepted").flag(m_model.generateAccepted());
+        s.key("beyond").text(m_beyond);
+        return s.close().answer();
     }
 
     // Brings the form to a link's or a file's choices the way a user would, as far as the
@@ -182,8 +225,7 @@ private:
 // desktop's pace to reveal it.
 class Session {
 public:
-    Session(double seed, double time)
-        : m_schedule(static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(time)) {}
+    Session(std::uint32_t seed, std::uint32_t time) : m_schedule(seed, time) {}
 
     // Starts a generation with the form's choices; the next one (a reroll) continues the run.
     void begin(Form& form) {
@@ -199,15 +241,11 @@ public:
     // Shows a character file's character as it stands, fully revealed, the way the results
     // window opens one: the weapon list and "Specialize in" its generation would offer, and the
     // same edits, new names and rerolls as on a generated character; the form takes its choices.
-    // A refused file leaves the session and the form as they were and gives the reader's message
-    // as {error}.
-    val open(Form& form, const val& bytes) {
-        const CharacterReadResult read = readCharacterJson(bytesOf(bytes));
-        val result = val::object();
-        if (!read.character) {
-            result.set("error", read.error);
-            return result;
-        }
+    // A refused file leaves the session and the form as they were and gives the reader's message.
+    std::optional<std::string> open(Form& form, std::string_view bytes) {
+        const CharacterReadResult read = readCharacterJson(bytes);
+        if (!read.character)
+            return read.error;
         const SavedCharacter& saved = *read.character;
         m_options = saved.options;
         generator().restore(saved.options, saved.character,
@@ -220,7 +258,7 @@ public:
         if (m_linked) {
             m_start = {saved.origin->seed, saved.origin->startTime};
         }
-        return result;
+        return std::nullopt;
     }
     bool step() { return m_schedule.step(); }
     bool finished() const { return m_schedule.finished(); }
@@ -241,14 +279,14 @@ public:
             generator().specializeIn(*entry);
         }
     }
-    // One choice for each of lists().nonWeaponGroups, in that order.
-    void addNonWeapons(const val& choices) {
-        std::array<std::string, kNonWeaponGroups.size()> texts;
+    // One choice for each of the lists' nonWeaponGroups, in that order; any other number of
+    // choices changes nothing.
+    void addNonWeapons(const std::vector<std::string>& choices) {
         std::array<std::string_view, kNonWeaponGroups.size()> views;
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            texts[i] = choices[i].as<std::string>();
-            views[i] = texts[i];
-        }
+        if (choices.size() != views.size())
+            return;
+        for (std::size_t i = 0; i < views.size(); ++i)
+            views[i] = choices[i];
         generator().addNonWeapons(views);
     }
     void deleteNonWeapon(int row) { generator().deleteNonWeapon(row); }
@@ -267,7 +305,6 @@ public:
     // What the reader would refuse in that JSON, checked before it is saved as the results window
     // does: a typed name or a list grown by hand may pass the file's limits. Empty if nothing.
     std::string jsonRefusal() const { return readCharacterJson(json()).error; }
-    // The sheet's bytes (ISO 8859-1), as a fresh Uint8Array the page can hand to a Blob.
     // The name of its downloads, before the extension.
     std::string fileStem() const { return characterFileStem(m_schedule.character().name); }
     // The character's spreadsheet row, its link made on the page's own address `base`.
@@ -279,43 +316,39 @@ public:
                            m_linked ? words::characterLink(base, m_options, m_start) : "");
         return out;
     }
-    val sheet() const {
-        const std::string bytes = characterSheet(m_schedule.character());
-        val view(emscripten::typed_memory_view(
-            bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
-        return val::global("Uint8Array").new_(view);
-    }
+    // The sheet's bytes (ISO 8859-1), which the page hands to a Blob as they are.
+    std::string sheet() const { return characterSheet(m_schedule.character()); }
 
     // The party table's cells: name, race, classes, level, hit points, armour class and the
     // scores, as the spreadsheet names them and the sheet writes strength.
-    val partyRow() const {
+    std::uint32_t partyRow() const {
         const Character& c = m_schedule.character();
-        val row = val::array();
+        Json row;
+        row.openArray();
         for (const std::string& cell :
              {c.name, std::string(kRaceCaptions[m_options.race]),
               std::string(classNames(c.classLine)), std::to_string(c.level),
               std::to_string(c.hitPoints), std::to_string(c.armourClass), strengthText(c)}) {
-            row.call<void>("push", cell);
+            row.text(cell);
         }
         for (int ability = STR + 1; ability < kAbilityCount; ++ability)
-            row.call<void>("push", scoreText(c.abilityScore[ability]));
-        return row;
+            row.text(scoreText(c.abilityScore[ability]));
+        return row.closeArray().answer();
     }
 
-    val character() const {
+    std::uint32_t character() const {
         const Character& c = m_schedule.character();
         const DriverState& d = m_schedule.generator().state();
-        val v = val::object();
-        v.set("name", c.name);
+        Json v;
+        v.open().key("name").text(c.name);
         // The scores as every view shows them, strength with its exceptional part ("18/00").
-        val scores = val::array();
-        scores.call<void>("push", strengthText(c));
+        v.key("scoreTexts").openArray().text(strengthText(c));
         for (int ability = STR + 1; ability < kAbilityCount; ++ability) {
-            scores.call<void>("push", scoreText(c.abilityScore[ability]));
+            v.text(scoreText(c.abilityScore[ability]));
         }
-        v.set("scoreTexts", scores);
-        v.set("weapons", texts(c.weapons));
-        v.set("nonWeapons", texts(c.nonWeapons));
+        v.closeArray();
+        v.key("weapons").texts(c.weapons);
+        v.key("nonWeapons").texts(c.nonWeapons);
         for (const auto& [key, line] : {std::pair{"alignmentLine", &c.alignmentLine},
                                         {"raceLine", &c.raceLine},
                                         {"genderLine", &c.genderLine},
@@ -328,12 +361,12 @@ public:
                                         {"scrollLine", &c.scrollLine},
                                         {"wizardSpellsLine", &c.wizardSpellsLine},
                                         {"priestSpellsLine", &c.priestSpellsLine}}) {
-            v.set(key, *line);
+            v.key(key).text(*line);
         }
-        v.set("offeredList", weaponListKey(d.offeredList));
-        v.set("specializeVisible", d.specializeVisible);
-        v.set("running", !m_schedule.finished());
-        return v;
+        v.key("offeredList").text(weaponListKey(d.offeredList));
+        v.key("specializeVisible").flag(d.specializeVisible);
+        v.key("running").flag(!m_schedule.finished());
+        return v.close().answer();
     }
 
 private:
@@ -368,153 +401,267 @@ private:
     bool m_linked = false;                    // whether m_start regenerates the character
 };
 
-// A link's query, decoded into name=value pairs by the page, read with the command's checks and
-// applied to the form as far as it goes (Session::beginLink generates all of it). Returns
-// {error, word} or {seed, time, count} (seed and time null when not given).
-val applyLink(Form& form, const val& pairs) {
-    std::vector<std::pair<std::string, std::string>> words;
-    const int n = pairs["length"].as<int>();
-    for (int i = 0; i < n; ++i) {
-        words.emplace_back(pairs[i][0].as<std::string>(), pairs[i][1].as<std::string>());
-    }
-    val result = val::object();
-    const auto read = words::readRequest(words, words::FrontEnd::Link);
+}  // namespace tavrel::web
+
+using tavrel::web::answer;
+using tavrel::web::Form;
+using tavrel::web::g_input;
+using tavrel::web::g_output;
+using tavrel::web::Json;
+using tavrel::web::Session;
+using tavrel::web::takeTexts;
+
+extern "C" {
+
+// ----- what passes between the page and the engine ---------------------------------------------
+
+// Room for the next call's text or bytes, `size` of them, which the page writes there.
+EMSCRIPTEN_KEEPALIVE char* tavrel_input(std::uint32_t size) {
+    g_input.assign(size, '\0');
+    return g_input.data();
+}
+// The text just written becomes the next of a call's several texts.
+EMSCRIPTEN_KEEPALIVE void tavrel_push() {
+    tavrel::web::g_texts.push_back(std::exchange(g_input, {}));
+}
+// Where the last answer is; its size is what the call returned.
+EMSCRIPTEN_KEEPALIVE const char* tavrel_output() {
+    return g_output.data();
+}
+
+// ----- the options form ----------------------------------------------------------------------
+
+EMSCRIPTEN_KEEPALIVE Form* tavrel_form_new() {
+    return new Form;
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_form_FormShow(Form* f) {
+    f->FormShow();
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_form_setRace(Form* f, int v) {
+    return f->setRace(v);
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_form_setLawChaos(Form* f, int v) {
+    return f->setLawChaos(v);
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_form_setGoodEvil(Form* f, int v) {
+    return f->setGoodEvil(v);
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_form_setGender(Form* f, int v) {
+    return f->setGender(v);
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_form_setLevelRange(Form* f, int v) {
+    return f->setLevelRange(v);
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_form_setDiceMethod(Form* f, int v) {
+    return f->setDiceMethod(v);
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_form_setClassTicked(Form* f, int box, bool ticked) {
+    return f->setClassTicked(box, ticked);
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_form_selectSchool(Form* f, int school) {
+    return f->selectSchool(school);
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_form_setRestrictionsLifted(Form* f, bool lifted) {
+    f->setRestrictionsLifted(lifted);
+}
+// JSON: the form's state.
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_form_state(const Form* f) {
+    return f->state();
+}
+
+// A link's query, decoded into name=value pairs by the page and pushed name, value, name, …;
+// read with the command's checks and applied to the form as far as it goes
+// (tavrel_session_beginLink generates all of it). JSON: {error, word} or {seed, time, count}
+// (seed and time null when not given).
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_form_applyLink(Form* f) {
+    namespace words = tavrel::words;
+    const std::vector<std::string> texts = takeTexts();
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (std::size_t i = 0; i + 1 < texts.size(); i += 2)
+        pairs.emplace_back(texts[i], texts[i + 1]);
+    Json result;
+    result.open();
+    const auto read = words::readRequest(pairs, words::FrontEnd::Link);
     if (const auto* error = std::get_if<words::RequestError>(&read)) {
         // The reason is the command line's; how to reach the set is the page's own.
         std::string message = error->message;
         if (error->refused)
             message += "; tick Lift all Character Combination Restrictions to allow it";
-        result.set("error", message);
-        result.set("word", error->word);
-        return result;
+        result.key("error").text(message).key("word").text(error->word);
+        return result.close().answer();
     }
     const auto& request = std::get<words::Request>(read);
-    form.apply(request.options);
-    result.set("seed", request.seed ? val(static_cast<double>(*request.seed)) : val::null());
-    result.set("time", request.time ? val(static_cast<double>(*request.time)) : val::null());
-    result.set("count", request.count);
-    return result;
+    f->apply(request.options);
+    for (const auto& [key, given] : {std::pair{"seed", request.seed}, {"time", request.time}}) {
+        result.key(key);
+        if (given)
+            result.number(*given);
+        else
+            result.null();
+    }
+    result.key("count").number(request.count);
+    return result.close().answer();
 }
 
-// The fixed lists the form and the character's edits choose from. The class weapon lists are
-// keyed by name, each saying whether it takes typed text; the non-weapon groups come named, in
-// the order addNonWeapons takes their choices.
-val lists() {
-    val v = val::object();
-    val weapons = val::object();
+// ----- a run of generations ------------------------------------------------------------------
+
+EMSCRIPTEN_KEEPALIVE Session* tavrel_session_new(std::uint32_t seed, std::uint32_t time) {
+    return new Session(seed, time);
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_delete(Session* s) {
+    delete s;
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_begin(Session* s, Form* f) {
+    s->begin(*f);
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_beginLink(Session* s, const Form* f) {
+    s->beginLink(*f);
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_reroll(Session* s) {
+    s->reroll();
+}
+// The input's character file: -1 when opened, else the size of the reader's message.
+EMSCRIPTEN_KEEPALIVE int tavrel_session_open(Session* s, Form* f) {
+    const std::optional<std::string> refused = s->open(*f, g_input);
+    return refused ? static_cast<int>(answer(*refused)) : -1;
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_session_step(Session* s) {
+    return s->step();
+}
+EMSCRIPTEN_KEEPALIVE bool tavrel_session_finished(const Session* s) {
+    return s->finished();
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_finish(Session* s) {
+    s->finish();
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_newName(Session* s) {
+    s->newName();
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_setName(Session* s) {
+    s->setName(g_input);
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_addWeapon(Session* s) {
+    s->addWeapon(g_input);
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_removeWeapon(Session* s, int row) {
+    s->removeWeapon(row);
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_clearWeapons(Session* s) {
+    s->clearWeapons();
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_specializeIn(Session* s) {
+    s->specializeIn(g_input);
+}
+// The pushed texts are the choices, one for each non-weapon group.
+EMSCRIPTEN_KEEPALIVE void tavrel_session_addNonWeapons(Session* s) {
+    s->addNonWeapons(takeTexts());
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_deleteNonWeapon(Session* s, int row) {
+    s->deleteNonWeapon(row);
+}
+EMSCRIPTEN_KEEPALIVE void tavrel_session_clearNonWeapons(Session* s) {
+    s->clearNonWeapons();
+}
+EMSCRIPTEN_KEEPALIVE int tavrel_session_steps(const Session* s) {
+    return s->steps();
+}
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_session_linkQuery(const Session* s) {
+    return answer(s->linkQuery());
+}
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_session_json(const Session* s) {
+    return answer(s->json());
+}
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_session_jsonRefusal(const Session* s) {
+    return answer(s->jsonRefusal());
+}
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_session_fileStem(const Session* s) {
+    return answer(s->fileStem());
+}
+// The input is the page's own address.
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_session_csvRow(const Session* s) {
+    return answer(s->csvRow(g_input));
+}
+// Bytes: the sheet in ISO 8859-1.
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_session_sheet(const Session* s) {
+    return answer(s->sheet());
+}
+// JSON: the party table's row.
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_session_partyRow(const Session* s) {
+    return s->partyRow();
+}
+// JSON: everything the character view shows.
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_session_character(const Session* s) {
+    return s->character();
+}
+
+// ----- the fixed lists and the files --------------------------------------------------------
+
+// JSON: the fixed lists the form and the character's edits choose from. The class weapon lists
+// are keyed by name, each saying whether it takes typed text; the non-weapon groups come named,
+// in the order tavrel_session_addNonWeapons takes their choices.
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_lists() {
+    using namespace tavrel;
+    Json v;
+    v.open().key("weapons").open();
     for (const WeaponList list : {WeaponList::Warrior, WeaponList::Mage, WeaponList::Thief,
                                   WeaponList::Priest, WeaponList::Druid}) {
-        val entry = val::object();
-        entry.set("entries", texts(weaponListEntries(list)));
-        entry.set("typed", weaponListTakesTypedText(list));
-        weapons.set(weaponListKey(list), entry);
+        v.key(web::weaponListKey(list)).open();
+        v.key("entries").texts(weaponListEntries(list));
+        v.key("typed").flag(weaponListTakesTypedText(list));
+        v.close();
     }
-    val groups = val::array();
+    v.close().key("nonWeaponGroups").openArray();
     for (const NonWeaponGroup group : kNonWeaponGroups) {
-        val entry = val::object();
-        entry.set("name", std::string(nonWeaponGroupName(group)));
-        entry.set("entries", texts(nonWeaponGroupEntries(group)));
-        groups.call<void>("push", entry);
+        v.open().key("name").text(nonWeaponGroupName(group));
+        v.key("entries").texts(nonWeaponGroupEntries(group));
+        v.close();
     }
-    v.set("weapons", weapons);
-    v.set("nonWeaponGroups", groups);
-    v.set("races", texts(kRaceCaptions));
-    v.set("lawChaos", texts(kLawChaosCaptions));
-    v.set("goodEvil", texts(kGoodEvilCaptions));
-    v.set("genders", texts(kGenderCaptions));
-    v.set("levelRanges", texts(kLevelRangeCaptions));
-    v.set("diceMethods", texts(kDiceMethodCaptions));
-    v.set("classes", texts(kClassBoxCaptions));
-    v.set("schools", texts(kSchoolCaptions));
-    v.set("abilities", texts(kAbilityNames));
-    v.set("partyMax", words::kLinkMaxCount);
-    return v;
+    v.closeArray();
+    v.key("races").texts(kRaceCaptions);
+    v.key("lawChaos").texts(kLawChaosCaptions);
+    v.key("goodEvil").texts(kGoodEvilCaptions);
+    v.key("genders").texts(kGenderCaptions);
+    v.key("levelRanges").texts(kLevelRangeCaptions);
+    v.key("diceMethods").texts(kDiceMethodCaptions);
+    v.key("classes").texts(kClassBoxCaptions);
+    v.key("schools").texts(kSchoolCaptions);
+    v.key("abilities").texts(kAbilityNames);
+    v.key("partyMax").number(words::kLinkMaxCount);
+    return v.close().answer();
 }
 
-// A file of characters, as `tavrel-cli sheet` reads one (see characterlines.h). Returns {lines}
-// (each a character's JSON, read back by Session::open) or {error}.
-val characterLines(const val& array) {
-    const std::string bytes = bytesOf(array);
-    val result = val::object();
-    val lines = val::array();
-    const std::optional<std::string> fault =
-        readCharacterLines(bytes, [&lines](std::string_view text, const SavedCharacter&) {
-            val view(emscripten::typed_memory_view(
-                text.size(), reinterpret_cast<const unsigned char*>(text.data())));
-            lines.call<void>("push", val::global("Uint8Array").new_(view));
+// The input, a file of characters, as `tavrel-cli sheet` reads one (see characterlines.h).
+// JSON: {lines}, each character's place in the input as [start, size] (its bytes are what
+// tavrel_session_open reads), or {error}.
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_characterLines() {
+    const std::string bytes = std::exchange(g_input, {});
+    Json result;
+    result.open().key("lines").openArray();
+    const std::optional<std::string> fault = tavrel::readCharacterLines(
+        bytes, [&result, &bytes](std::string_view text, const tavrel::SavedCharacter&) {
+            result.openArray()
+                .number(static_cast<std::uint32_t>(text.data() - bytes.data()))
+                .number(static_cast<std::uint32_t>(text.size()))
+                .closeArray();
         });
     if (fault) {
-        result.set("error", *fault);
-        return result;
+        Json refused;
+        return refused.open().key("error").text(*fault).close().answer();
     }
-    result.set("lines", lines);
-    return result;
+    return result.closeArray().close().answer();
 }
 
-// The spreadsheet's byte order mark and header row, before the party's rows, as bytes: a
-// string would lose the mark on its way to JavaScript.
-val csvHeader() {
+// Bytes: the spreadsheet's byte order mark and header row, before the party's rows.
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_csvHeader() {
     std::string out;
-    appendCsvHeader(out);
-    val view(emscripten::typed_memory_view(out.size(),
-                                           reinterpret_cast<const unsigned char*>(out.data())));
-    return val::global("Uint8Array").new_(view);
+    tavrel::appendCsvHeader(out);
+    return answer(std::move(out));
 }
 
 // The most of a character file the page hands to the reader: one byte past the limit is
 // enough for it to refuse a larger file.
-double characterFileLimit() {
-    return static_cast<double>(kCharacterFileLimit);
+EMSCRIPTEN_KEEPALIVE std::uint32_t tavrel_characterFileLimit() {
+    return static_cast<std::uint32_t>(tavrel::kCharacterFileLimit);
 }
 
-EMSCRIPTEN_BINDINGS(tavrel) {
-    using emscripten::class_;
-    using emscripten::function;
-    class_<Form>("Form")
-        .constructor<>()
-        .function("FormShow", &Form::FormShow)
-        .function("setRace", &Form::setRace)
-        .function("setLawChaos", &Form::setLawChaos)
-        .function("setGoodEvil", &Form::setGoodEvil)
-        .function("setGender", &Form::setGender)
-        .function("setLevelRange", &Form::setLevelRange)
-        .function("setDiceMethod", &Form::setDiceMethod)
-        .function("setClassTicked", &Form::setClassTicked)
-        .function("selectSchool", &Form::selectSchool)
-        .function("setRestrictionsLifted", &Form::setRestrictionsLifted)
-        .function("state", &Form::state);
-    class_<Session>("Session")
-        .constructor<double, double>()
-        .function("begin", &Session::begin)
-        .function("beginLink", &Session::beginLink)
-        .function("reroll", &Session::reroll)
-        .function("open", &Session::open)
-        .function("step", &Session::step)
-        .function("finished", &Session::finished)
-        .function("finish", &Session::finish)
-        .function("newName", &Session::newName)
-        .function("setName", &Session::setName)
-        .function("addWeapon", &Session::addWeapon)
-        .function("removeWeapon", &Session::removeWeapon)
-        .function("clearWeapons", &Session::clearWeapons)
-        .function("specializeIn", &Session::specializeIn)
-        .function("addNonWeapons", &Session::addNonWeapons)
-        .function("deleteNonWeapon", &Session::deleteNonWeapon)
-        .function("clearNonWeapons", &Session::clearNonWeapons)
-        .function("steps", &Session::steps)
-        .function("linkQuery", &Session::linkQuery)
-        .function("json", &Session::json)
-        .function("jsonRefusal", &Session::jsonRefusal)
-        .function("fileStem", &Session::fileStem)
-        .function("csvRow", &Session::csvRow)
-        .function("partyRow", &Session::partyRow)
-        .function("sheet", &Session::sheet)
-        .function("character", &Session::character);
-    function("applyLink", &applyLink);
-    function("lists", &lists);
-    function("csvHeader", &csvHeader);
-    function("characterLines", &characterLines);
-    function("characterFileLimit", &characterFileLimit);
-}
-
-}  // namespace tavrel::web
+}  // extern "C"
