@@ -13,7 +13,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -81,11 +80,10 @@ public:
     }
     template <typename Texts>
     Json& texts(const Texts& entries) {
-        m_writer.StartArray();
+        openArray();
         for (const auto& e : entries)
             text(e);
-        m_writer.EndArray();
-        return *this;
+        return closeArray();
     }
     Json& open() {
         m_writer.StartObject();
